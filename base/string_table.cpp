@@ -1,0 +1,71 @@
+#include "string_table.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+namespace tarvix {
+namespace {
+
+struct Entry {
+    int number;
+    const char* text;  // UTF-8 Russian source
+};
+
+// Keep sorted by number: lookups are binary searches.
+constexpr Entry kStrings[] = {
+    {0, QT_TRANSLATE_NOOP("Strings", "Сервисная программа Сортан Квирон")},
+    {5, QT_TRANSLATE_NOOP("Strings", "Расходомер отключен")},
+    {119, QT_TRANSLATE_NOOP("Strings", "Новые значения успешно записаны в память расходомера.")},
+    {120, QT_TRANSLATE_NOOP("Strings", "Новые значения успешно записаны в файл конфигурации.")},
+    {124, QT_TRANSLATE_NOOP("Strings", "Чтение конфигурации из файла ")},
+    {125, QT_TRANSLATE_NOOP("Strings", "Ошибка контрольной суммы")},
+    {126, QT_TRANSLATE_NOOP("Strings", "Дата последнего изменения в файле конфигурации: ")},
+    {127, QT_TRANSLATE_NOOP("Strings", "Завершение программы")},
+    {144, QT_TRANSLATE_NOOP("Strings", "Поток связи неожиданно прекратил работу")},
+    {145, QT_TRANSLATE_NOOP("Strings",
+                            "Поток связи неожиданно прекратил работу.\nПерезапустите программу.")},
+    {800, QT_TRANSLATE_NOOP("Strings", "Исключение Modbus 0x01: Команда не поддерживается")},
+    {801, QT_TRANSLATE_NOOP("Strings", "Исключение Modbus 0x02: Неверный адрес регистра")},
+    {802, QT_TRANSLATE_NOOP("Strings",
+                            "Исключение Modbus 0x03: Ошибка в структуре данных в запросе")},
+    {803, QT_TRANSLATE_NOOP("Strings", "Исключение Modbus 0x04: Ошибка записи")},
+    {804, QT_TRANSLATE_NOOP("Strings", "Исключение Modbus 0x05: Устройство защищено от записи")},
+    {805, QT_TRANSLATE_NOOP("Strings",
+                            "Исключение Modbus 0x09: Ошибка при чтении сохраненных сигналов")},
+    {806, QT_TRANSLATE_NOOP("Strings", "Ошибка связи: получено 0 байт")},
+    {807, QT_TRANSLATE_NOOP("Strings", "Ошибка связи: неправильная длина ответа")},
+    {808, QT_TRANSLATE_NOOP("Strings",
+                            "Ошибка связи: получен ответ от устройства с другим адресом")},
+    {809, QT_TRANSLATE_NOOP("Strings", "Ошибка связи: неверная контрольная сумма")},
+    {810, QT_TRANSLATE_NOOP("Strings",
+                            "Ошибка при чтении конфигурации из файла: Не найден узел с данными")},
+};
+
+const Entry* Find(int n) {
+    const auto* it = std::lower_bound(std::begin(kStrings), std::end(kStrings), n,
+                                      [](const Entry& e, int v) { return e.number < v; });
+    return (it != std::end(kStrings) && it->number == n) ? it : nullptr;
+}
+
+}  // namespace
+
+QString Str(int n) {
+    const Entry* e = Find(n);
+    return e ? QCoreApplication::translate("Strings", e->text) : QString();
+}
+
+QString StrSource(int n) {
+    const Entry* e = Find(n);
+    return e ? QString::fromUtf8(e->text) : QString();
+}
+
+int StrCount() { return static_cast<int>(std::size(kStrings)); }
+
+int StrNumberAt(int i) {
+    return (i >= 0 && i < StrCount()) ? kStrings[i].number : -1;
+}
+
+}  // namespace tarvix

@@ -1,0 +1,72 @@
+#include "com_setup.h"
+
+#include "base/date_time.h"
+
+#include <algorithm>
+
+namespace tarvix {
+
+int CharTimeFor(int baudRate) {
+    if (baudRate <= 0) return 1;
+    return baudRate < 19200 ? 19200 / baudRate : 1;
+}
+
+QString PortDevicePath(const QString& portName) {
+    const QString name = portName.trimmed();
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/'))) return name;
+    if (name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive)) {
+        bool ok = false;
+        const int n = name.mid(3).toInt(&ok);
+        if (ok && n >= 1) return QStringLiteral("/dev/ttyS%1").arg(n - 1);
+    }
+    return QStringLiteral("/dev/") + name;
+}
+
+ComSetup::ComSetup() : opener_(&OpenPlatformSerial) {}
+
+ComSetup::~ComSetup() = default;
+
+void ComSetup::SetBaudRate(std::int32_t baud) {
+    BaudRate = baud;
+    CharTime = static_cast<std::uint8_t>(CharTimeFor(baud));
+}
+
+bool ComSetup::OpenPort() {
+    Handle.reset();
+    lastError_.clear();
+    LineSettings s;
+    s.baudRate = BaudRate;
+    s.parity = Parity;
+    s.stopBits = StopBits;
+    Handle = opener_(PortName, s, &lastError_);
+    return Handle != nullptr;
+}
+
+bool ComSetup::ClosePort() {
+    if (!Handle) return false;
+    Handle.reset();
+    return true;
+}
+
+void ComSetup::PurgeInput() {
+    if (Handle) Handle->PurgeInput();
+}
+
+int ComSetup::WriteBytes(int n) {
+    n = std::clamp(n, 0, static_cast<int>(TxBuf.size()));
+    if (!Handle) return 0;
+    const int written = Handle->Write(TxBuf.data(), n);
+    if (trace_) trace_->Sent(TxBuf.data(), written, NowStamp());
+    return written;
+}
+
+int ComSetup::ReadBytes(int n) {
+    n = std::clamp(n, 0, static_cast<int>(RxBuf.size()));
+    if (!Handle) return 0;
+    const int total = AnsDelay + n * CharTime;
+    const int got = Handle->Read(RxBuf.data(), n, total, CharTime);
+    if (trace_) trace_->Received(RxBuf.data(), got, NowStamp());
+    return got;
+}
+
+}  // namespace tarvix

@@ -1,0 +1,76 @@
+// The live connection settings and the one serial port of the program: open, close and the
+// three raw operations every Modbus transaction is made of.
+#pragma once
+
+#include "link/frame_trace.h"
+#include "link/serial_device.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace tarvix {
+
+// Milliseconds one character takes on the line: 19200 / baud below 19200, otherwise 1.
+int CharTimeFor(int baudRate);
+
+// The device path a port name stands for on this system: a path is kept, a bare name
+// ("ttyUSB0") is looked for in /dev, and a Windows name "COMn" maps to /dev/ttyS(n-1)
+// so settings files written on Windows still name a port here.
+QString PortDevicePath(const QString& portName);
+
+// The platform's opener (termios on Linux).
+std::unique_ptr<SerialDevice> OpenPlatformSerial(const QString& name,
+                                                 const LineSettings& settings, QString* error);
+
+class ComSetup {
+public:
+    ComSetup();
+    ~ComSetup();
+    ComSetup(const ComSetup&) = delete;
+    ComSetup& operator=(const ComSetup&) = delete;
+
+    std::unique_ptr<SerialDevice> Handle;  // the open port, or none
+    QString PortName;
+    std::int32_t BaudRate = 9600;
+    std::int32_t StopBits = 0;  // 0 one, 2 two
+    std::int32_t Parity = 0;    // 0 none, 1 odd, 2 even
+    std::uint16_t AnsDelay = 200;
+    std::uint8_t CharTime = 2;
+    std::uint8_t Address = 1;
+
+    std::array<std::uint8_t, 256> TxBuf{};
+    std::array<std::uint8_t, 256> RxBuf{};
+
+    // Sets BaudRate and the CharTime that goes with it.
+    void SetBaudRate(std::int32_t baud);
+
+    // Opens PortName with the settings above. False, with the handle left empty and the
+    // reason kept in LastError(), when the port is missing, busy or not a serial device.
+    bool OpenPort();
+    // Closes the port; false when none was open.
+    bool ClosePort();
+    bool IsOpen() const { return Handle != nullptr; }
+    const QString& LastError() const { return lastError_; }
+
+    void PurgeInput();
+    int WriteBytes(int n);
+    // Reads up to n bytes into RxBuf under the time-outs AnsDelay + n x CharTime (total)
+    // and CharTime (between bytes).
+    int ReadBytes(int n);
+
+    // Replaces the way ports are opened (tests use a memory line; Windows its own API).
+    void SetOpener(SerialOpener opener) { opener_ = opener; }
+    // Puts an already open line in place of the port (tests); the previous one is closed.
+    void Attach(std::unique_ptr<SerialDevice> device) { Handle = std::move(device); }
+    void SetTrace(FrameTrace* trace) { trace_ = trace; }
+
+private:
+    SerialOpener opener_;
+    FrameTrace* trace_ = nullptr;
+    QString lastError_;
+};
+
+}  // namespace tarvix

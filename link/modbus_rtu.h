@@ -1,0 +1,76 @@
+// Modbus RTU transactions of the master: one list entry becomes one request frame, the
+// answer is read, classified into a result code and stored back into the list. Framing and
+// classification are pure functions over bytes; the transactions put them on the line.
+#pragma once
+
+#include "link/modbus_list.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace tarvix {
+
+class ComSetup;
+
+// Function codes.
+inline constexpr std::uint8_t kFnReadHolding = 3;
+inline constexpr std::uint8_t kFnWriteHolding = 16;
+inline constexpr std::uint8_t kFnReadFileRecord = 20;
+inline constexpr std::uint8_t kFnWriteFileRecord = 21;
+inline constexpr std::uint8_t kFnDspExchange = 0xAC;
+inline constexpr std::uint8_t kFnDspReset = 0xAF;
+
+// Result codes: 0 success, 1..15 the device's exception code, and the failures below.
+inline constexpr std::uint8_t kResultOk = 0;
+inline constexpr std::uint8_t kResultNoAnswer = 16;
+inline constexpr std::uint8_t kResultBadLength = 17;
+inline constexpr std::uint8_t kResultOtherAddress = 18;
+inline constexpr std::uint8_t kResultBadCrc = 19;
+inline constexpr std::uint8_t kResultNoFileData = 32;
+
+// Sub-functions of the measuring-module exchange (0xAC).
+inline constexpr std::uint8_t kDspCaptureStatus = 5;
+inline constexpr std::uint8_t kDspCaptureStart = 6;
+inline constexpr std::uint8_t kDspReadParam = 10;
+inline constexpr std::uint8_t kDspWriteParam = 11;
+inline constexpr std::uint8_t kDspReadSignalBlock = 22;
+inline constexpr std::uint8_t kDspReadAdc = 33;
+
+inline constexpr int kFrameMax = 256;
+
+// The request frame for entry e of L, CRC included, written into tx (kFrameMax bytes).
+// Returns its length, or 0 when the entry cannot be framed (an unknown function code, or
+// counts beyond what a 256-byte frame holds).
+int BuildRequest(const ModbusList& L, int e, std::uint8_t address, std::uint8_t* tx);
+
+// The length of a complete answer to entry e (for function 20 taken modulo 256).
+int ExpectedAnswerLength(const ModbusList& L, int e);
+
+// Classifies got bytes of answer against the expected length, in this order: wrong length
+// (0 bytes: 16; a 5-byte answer with bit 7 of the function byte set: its exception code;
+// otherwise 17), another slave address (18), CRC (19; not checked for functions 20, 21).
+// 0 means the answer may be stored. Reads at most got bytes of rx.
+std::uint8_t ClassifyAnswer(std::uint8_t func, const std::uint8_t* rx, int got, int expected,
+                            std::uint8_t address);
+
+// Stores an answer already classified as good into entry e of L: register values and their
+// stamps into the value slots, record words and signal blocks into L.Buffer. Never writes
+// outside the slots or the buffer, whatever the entry's fields say.
+void StoreAnswer(ModbusList& L, int e, const std::uint8_t* rx, int got, double stamp);
+
+// Executes entry L.Index on the line of com: build, purge, write, read, classify, store.
+std::uint8_t ExecuteTransaction(ComSetup& com, ModbusList& L);
+
+// The named transactions (each is ExecuteTransaction for its function code).
+std::uint8_t ReadHoldingRegs(ComSetup& com, ModbusList& L);
+std::uint8_t WriteHoldingRegs(ComSetup& com, ModbusList& L);
+std::uint8_t ReadFileRecord(ComSetup& com, ModbusList& L);
+std::uint8_t WriteFileRecord(ComSetup& com, ModbusList& L);
+std::uint8_t DspExchange(ComSetup& com, ModbusList& L);
+std::uint8_t DspReset(ComSetup& com, ModbusList& L);
+
+// The text of a result code in the current language; empty for 0 and unknown codes.
+QString ResultText(int code);
+
+}  // namespace tarvix

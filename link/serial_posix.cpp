@@ -1,0 +1,159 @@
+#include "serial_posix.h"
+
+#include "link/com_setup.h"
+#include "link/serial_baud_linux.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+
+#include <fcntl.h>
+#include <linux/serial.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace tarvix {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int ElapsedMs(Clock::time_point since) {
+    return static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
+}
+
+QString ErrnoText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+
+// Writes wait at most 50 ms + 50 ms per byte, as a stuck line must not hang the worker.
+bool WaitWritable(int fd, int ms) {
+    pollfd p{fd, POLLOUT, 0};
+    int r = 0;
+    do {
+        r = ::poll(&p, 1, ms);
+    } while (r < 0 && errno == EINTR);
+    return r > 0 && (p.revents & POLLOUT);
+}
+
+}  // namespace
+
+std::unique_ptr<PosixSerialDevice> PosixSerialDevice::Open(const QString& path,
+                                                           const LineSettings& s,
+                                                           QString* error) {
+    auto fail = [&](const QString& why, int fd) -> std::unique_ptr<PosixSerialDevice> {
+        if (error) *error = why;
+        if (fd >= 0) ::close(fd);
+        return nullptr;
+    };
+    const QByteArray native = QFile::encodeName(path);
+    // O_NONBLOCK so that opening does not wait for carrier; cleared again below.
+    const int fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return fail(ErrnoText(errno), -1);
+    if (!::isatty(fd)) return fail(QStringLiteral("not a serial device"), fd);
+    // Not shared: the advisory lock keeps out other programs that honour it (and a second
+    // copy of ours); TIOCEXCL refuses further opens by anyone but root.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail(ErrnoText(EBUSY), fd);
+    ::ioctl(fd, TIOCEXCL);
+
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0) return fail(ErrnoText(errno), fd);
+    ::cfmakeraw(&tio);
+    tio.c_cflag |= CLOCAL | CREAD;
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
+    tio.c_cflag |= CS8;
+    if (s.parity == 1) tio.c_cflag |= PARENB | PARODD;
+    if (s.parity == 2) tio.c_cflag |= PARENB;
+    if (s.stopBits == 2) tio.c_cflag |= CSTOPB;
+    tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK);
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    ::tcsetattr(fd, TCSANOW, &tio);
+    // Any rate, including those without a Bxxx constant, goes through termios2.
+    SetLinuxBaudRate(fd, s.baudRate);
+
+    // USB adapters otherwise hold received bytes for their latency timer (16 ms on common
+    // chips), which would split answers at the inter-byte time-out of fast rates.
+    serial_struct ss{};
+    if (::ioctl(fd, TIOCGSERIAL, &ss) == 0) {
+        ss.flags |= ASYNC_LOW_LATENCY;
+        ::ioctl(fd, TIOCSSERIAL, &ss);
+    }
+
+    const int flags = ::fcntl(fd, F_GETFL);
+    ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    // DTR first, then RTS; both stay up while the port is open. A pseudo-terminal has no
+    // modem lines and refuses, which is harmless.
+    int bit = TIOCM_DTR;
+    ::ioctl(fd, TIOCMBIS, &bit);
+    bit = TIOCM_RTS;
+    ::ioctl(fd, TIOCMBIS, &bit);
+    ::tcflush(fd, TCIOFLUSH);
+    return std::unique_ptr<PosixSerialDevice>(new PosixSerialDevice(fd));
+}
+
+PosixSerialDevice::~PosixSerialDevice() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void PosixSerialDevice::PurgeInput() { ::tcflush(fd_, TCIFLUSH); }
+
+int PosixSerialDevice::Write(const std::uint8_t* data, int n) {
+    const auto start = Clock::now();
+    const int budget = 50 + 50 * n;
+    int done = 0;
+    while (done < n) {
+        const ssize_t w = ::write(fd_, data + done, static_cast<size_t>(n - done));
+        if (w > 0) {
+            done += static_cast<int>(w);
+            continue;
+        }
+        if (w < 0 && errno == EINTR) continue;
+        if (w < 0 && errno != EAGAIN) break;
+        const int left = budget - ElapsedMs(start);
+        if (left <= 0 || !WaitWritable(fd_, left)) break;
+    }
+    return done;
+}
+
+int PosixSerialDevice::Read(std::uint8_t* data, int n, int totalMs, int gapMs) {
+    const auto start = Clock::now();
+    int got = 0;
+    while (got < n) {
+        int wait = totalMs - ElapsedMs(start);
+        if (wait <= 0) break;
+        // After the first byte the answer ends at the first pause longer than the gap.
+        if (got > 0 && gapMs < wait) wait = gapMs;
+        pollfd p{fd_, POLLIN, 0};
+        const int r = ::poll(&p, 1, wait);
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        if (r == 0) break;
+        if (!(p.revents & POLLIN)) break;  // hang-up or error: the line is gone
+        const ssize_t rd = ::read(fd_, data + got, static_cast<size_t>(n - got));
+        if (rd < 0) {
+            if (errno == EINTR || errno == EAGAIN) continue;
+            break;
+        }
+        if (rd == 0) break;
+        got += static_cast<int>(rd);
+    }
+    return got;
+}
+
+std::unique_ptr<SerialDevice> OpenPlatformSerial(const QString& name, const LineSettings& s,
+                                                 QString* error) {
+    const QString path = PortDevicePath(name);
+    if (path.isEmpty()) {
+        if (error) *error = QStringLiteral("no port name");
+        return nullptr;
+    }
+    return PosixSerialDevice::Open(path, s, error);
+}
+
+}  // namespace tarvix

@@ -1,0 +1,27 @@
+// The serial port on Linux: a tty opened exclusively and driven with termios and poll().
+#pragma once
+
+#include "link/serial_device.h"
+
+namespace tarvix {
+
+class PosixSerialDevice final : public SerialDevice {
+public:
+    // Opens and configures the tty at path; nullptr with the reason in *error on failure.
+    static std::unique_ptr<PosixSerialDevice> Open(const QString& path,
+                                                   const LineSettings& settings,
+                                                   QString* error);
+    ~PosixSerialDevice() override;
+
+    void PurgeInput() override;
+    int Write(const std::uint8_t* data, int n) override;
+    int Read(std::uint8_t* data, int n, int totalMs, int gapMs) override;
+
+    int fd() const { return fd_; }
+
+private:
+    explicit PosixSerialDevice(int fd) : fd_(fd) {}
+    int fd_;
+};
+
+}  // namespace tarvix
