@@ -34,11 +34,11 @@ public:
 
     std::unique_ptr<SerialDevice> Handle;  // the open port, or none
     QString PortName;
-    std::int32_t BaudRate = 9600;
+    std::int32_t BaudRate = 115200;
     std::int32_t StopBits = 0;  // 0 one, 2 two
     std::int32_t Parity = 0;    // 0 none, 1 odd, 2 even
-    std::uint16_t AnsDelay = 200;
-    std::uint8_t CharTime = 2;
+    std::uint16_t AnsDelay = 100;
+    std::uint8_t CharTime = 1;
     std::uint8_t Address = 1;
 
     std::array<std::uint8_t, 256> TxBuf{};
