@@ -1,0 +1,102 @@
+#include "cli_link.h"
+
+#include "link/modbus_rtu.h"
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace tarvix::cli {
+
+QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com) {
+    bool ok = false;
+    const int address = o.address.trimmed().toInt(&ok);
+    if (!ok || address < 1 || address > 247) {
+        return QStringLiteral("address must be 1..247, not '%1'").arg(o.address);
+    }
+    const int baud = o.baud.trimmed().toInt(&ok);
+    if (!ok || baud < 50 || baud > 4000000) {
+        return QStringLiteral("baud rate must be a number of bits per second, not '%1'").arg(o.baud);
+    }
+    const QString p = o.parity.trimmed().toLower();
+    int parity = -1;
+    if (p == QLatin1String("none") || p == QLatin1String("n")) parity = 0;
+    if (p == QLatin1String("odd") || p == QLatin1String("o")) parity = 1;
+    if (p == QLatin1String("even") || p == QLatin1String("e")) parity = 2;
+    if (parity < 0) return QStringLiteral("parity must be none, odd or even, not '%1'").arg(o.parity);
+    const QString sb = o.stopBits.trimmed();
+    if (sb != QLatin1String("1") && sb != QLatin1String("2")) {
+        return QStringLiteral("stop bits must be 1 or 2, not '%1'").arg(o.stopBits);
+    }
+    const int timeout = o.timeout.trimmed().toInt(&ok);
+    if (!ok || timeout < 1 || timeout > 65535) {
+        return QStringLiteral("timeout must be 1..65535 ms, not '%1'").arg(o.timeout);
+    }
+    if (o.port.trimmed().isEmpty()) return QStringLiteral("no port given (--port)");
+    com.PortName = o.port.trimmed();
+    com.Address = static_cast<std::uint8_t>(address);
+    com.SetBaudRate(baud);
+    com.Parity = parity;
+    com.StopBits = sb == QLatin1String("2") ? 2 : 0;
+    com.AnsDelay = static_cast<std::uint16_t>(timeout);
+    return {};
+}
+
+std::uint8_t RunSingle(ComSetup& com, ModbusList& L) {
+    std::uint8_t r = kResultNoAnswer;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        L.Index.store(0, std::memory_order_release);
+        r = ExecuteTransaction(com, L);
+        L.Index.store(-1, std::memory_order_release);
+        if (r < kResultNoAnswer) break;
+        // The inter-frame silence the worker keeps between attempts.
+        std::this_thread::sleep_for(std::chrono::milliseconds(3 * com.CharTime));
+    }
+    return r;
+}
+
+std::uint8_t ReadRegisters(ComSetup& com, int start, int count, std::vector<std::uint16_t>& values,
+                           int* failedAt) {
+    auto lists = std::make_unique<ModbusLists>();
+    ModbusList& L = lists->OpList;
+    values.clear();
+    for (int at = start; at < start + count;) {
+        const int n = std::min(125, start + count - at);
+        lists->ResetList(L);
+        L.AppendRead(static_cast<std::uint16_t>(at), static_cast<std::uint16_t>(n));
+        const std::uint8_t r = RunSingle(com, L);
+        if (r != kResultOk) {
+            if (failedAt) *failedAt = at;
+            return r;
+        }
+        for (int i = 0; i < n; ++i) values.push_back(L.Values[static_cast<std::size_t>(i)]);
+        at += n;
+    }
+    return kResultOk;
+}
+
+std::uint8_t WriteRegisters(ComSetup& com, int start, const std::vector<std::uint16_t>& values,
+                            int* failedAt) {
+    auto lists = std::make_unique<ModbusLists>();
+    ModbusList& L = lists->OpList;
+    const int count = static_cast<int>(values.size());
+    for (int done = 0; done < count;) {
+        const int n = std::min(123, count - done);
+        lists->ResetList(L);
+        L.Append(kFnWriteHolding, static_cast<std::uint16_t>(start + done),
+                 static_cast<std::uint16_t>(n), 0, n);
+        for (int i = 0; i < n; ++i) {
+            L.Values[static_cast<std::size_t>(i)] = values[static_cast<std::size_t>(done + i)];
+        }
+        const std::uint8_t r = RunSingle(com, L);
+        if (r != kResultOk) {
+            if (failedAt) *failedAt = start + done;
+            return r;
+        }
+        done += n;
+    }
+    return kResultOk;
+}
+
+}  // namespace tarvix::cli

@@ -1,0 +1,40 @@
+// What the command-line companion needs of the link: the connection options and single
+// transactions run with the same retries as the program's communication worker.
+#pragma once
+
+#include "link/com_setup.h"
+#include "link/modbus_list.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+namespace tarvix::cli {
+
+// Applies --address, --baud, --parity, --stop-bits and --timeout text to the settings.
+// Returns an empty string or the message for the first value that is not acceptable.
+struct LinkOptions {
+    QString port;
+    QString address = QStringLiteral("1");
+    QString baud = QStringLiteral("115200");
+    QString parity = QStringLiteral("none");
+    QString stopBits = QStringLiteral("1");
+    QString timeout = QStringLiteral("100");
+};
+QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com);
+
+// Runs entry 0 of list L as the worker would: communication failures (results 16 and
+// above) are tried three times in all; a device exception is final.
+std::uint8_t RunSingle(ComSetup& com, ModbusList& L);
+
+// Reads count registers from start in requests of at most 125 registers. On success fills
+// values; otherwise returns the first failing result code and the register it concerned.
+std::uint8_t ReadRegisters(ComSetup& com, int start, int count, std::vector<std::uint16_t>& values,
+                           int* failedAt = nullptr);
+// Writes values from start with function 16, at most 123 registers a request.
+std::uint8_t WriteRegisters(ComSetup& com, int start, const std::vector<std::uint16_t>& values,
+                            int* failedAt = nullptr);
+
+}  // namespace tarvix::cli

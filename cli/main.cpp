@@ -1,0 +1,181 @@
+// tarvix-cli: the command-line companion of the service program. It talks to the
+// transmitter over the same link code as the program: read and write holding registers,
+// and list the parameter table.
+#include "cli/cli_link.h"
+#include "link/modbus_rtu.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+using tarvix::ComSetup;
+
+// Exit codes, documented in --help.
+constexpr int kExitOk = 0;
+constexpr int kExitUsage = 1;
+constexpr int kExitPort = 2;
+constexpr int kExitTransaction = 3;
+
+const char* const kHelpTail = R"(
+Commands:
+  read START COUNT        Read COUNT holding registers from START (function 3) and print
+                          one register per line: its number, a tab and its unsigned value.
+                          More than 125 registers are read in several requests.
+  write START VALUE...    Write the values to consecutive registers from START (function 16,
+                          at most 123 registers a request). A value is 0..65535, a negative
+                          number -32768..-1 (sent in two's complement) or hexadecimal (0x1F).
+
+Numbers are decimal unless written with 0x. Registers are the transmitter's holding-register
+numbers (0..1795), counted from 0.
+
+A transaction that fails on the line (no answer, wrong length, another address, bad CRC) is
+tried three times in all, as the service program does; a refusal by the device (a Modbus
+exception) is final.
+
+Exit codes:
+  0  done
+  1  wrong command line (the message says what)
+  2  the port could not be opened
+  3  a transaction failed: the result text and code are printed on standard error
+
+Examples:
+  tarvix-cli read --port /dev/ttyUSB0 --baud 19200 300 12
+  tarvix-cli write --port ttyUSB0 --address 3 702 2
+)";
+
+bool ParseNumber(const QString& text, long long lo, long long hi, long long* out) {
+    bool ok = false;
+    const QString t = text.trimmed();
+    long long v = t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? t.mid(2).toLongLong(&ok, 16)
+                                                                         : t.toLongLong(&ok, 10);
+    if (!ok || v < lo || v > hi) return false;
+    *out = v;
+    return true;
+}
+
+int Fail(int code, const QString& message) {
+    QTextStream(stderr) << "tarvix-cli: " << message << Qt::endl;
+    return code;
+}
+
+int FailTransaction(std::uint8_t result, int reg) {
+    return Fail(kExitTransaction, QStringLiteral("register %1: %2 (result %3)")
+                                      .arg(reg)
+                                      .arg(tarvix::ResultText(result))
+                                      .arg(result));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tarvix-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVIX_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Command-line companion of the Tarvix service program: Modbus RTU access "
+                       "to the transmitter.") +
+        QString::fromUtf8(kHelpTail));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption portOpt(
+        {QStringLiteral("p"), QStringLiteral("port")},
+        QStringLiteral("Serial port: a device path (/dev/ttyUSB0) or a name in /dev (ttyUSB0)."),
+        QStringLiteral("PORT"));
+    const QCommandLineOption addressOpt({QStringLiteral("a"), QStringLiteral("address")},
+                                        QStringLiteral("Modbus address of the transmitter, 1..247."),
+                                        QStringLiteral("A"), QStringLiteral("1"));
+    const QCommandLineOption baudOpt({QStringLiteral("b"), QStringLiteral("baud")},
+                                     QStringLiteral("Baud rate."), QStringLiteral("B"),
+                                     QStringLiteral("115200"));
+    const QCommandLineOption parityOpt(QStringLiteral("parity"),
+                                       QStringLiteral("Parity: none, odd or even."),
+                                       QStringLiteral("P"), QStringLiteral("none"));
+    const QCommandLineOption stopOpt(QStringLiteral("stop-bits"), QStringLiteral("Stop bits: 1 or 2."),
+                                     QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption timeoutOpt(
+        {QStringLiteral("t"), QStringLiteral("timeout")},
+        QStringLiteral("Answer time-out in milliseconds (plus one character time per byte)."),
+        QStringLiteral("MS"), QStringLiteral("100"));
+    parser.addOptions({portOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("read or write"));
+    parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("see Commands"),
+                                 QStringLiteral("[arguments...]"));
+    parser.process(app);
+
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty()) return Fail(kExitUsage, QStringLiteral("no command; see --help"));
+    const QString command = args.first();
+    if (command != QLatin1String("read") && command != QLatin1String("write")) {
+        return Fail(kExitUsage, QStringLiteral("unknown command '%1'; see --help").arg(command));
+    }
+
+    tarvix::cli::LinkOptions o;
+    o.port = parser.value(portOpt);
+    o.address = parser.value(addressOpt);
+    o.baud = parser.value(baudOpt);
+    o.parity = parser.value(parityOpt);
+    o.stopBits = parser.value(stopOpt);
+    o.timeout = parser.value(timeoutOpt);
+    ComSetup com;
+    if (const QString err = tarvix::cli::ApplyLinkOptions(o, com); !err.isEmpty()) {
+        return Fail(kExitUsage, err);
+    }
+
+    long long start = 0;
+    if (args.size() < 3) {
+        return Fail(kExitUsage, command == QLatin1String("read")
+                                    ? QStringLiteral("usage: read START COUNT")
+                                    : QStringLiteral("usage: write START VALUE..."));
+    }
+    if (!ParseNumber(args[1], 0, 65535, &start)) {
+        return Fail(kExitUsage, QStringLiteral("START must be a register number 0..65535, not '%1'")
+                                    .arg(args[1]));
+    }
+    std::vector<std::uint16_t> values;
+    long long count = 0;
+    if (command == QLatin1String("read")) {
+        if (args.size() != 3 || !ParseNumber(args[2], 1, 65536 - start, &count)) {
+            return Fail(kExitUsage, QStringLiteral("usage: read START COUNT (COUNT 1..%1)")
+                                        .arg(65536 - start));
+        }
+    } else {
+        if (args.size() - 2 > 65536 - start) {
+            return Fail(kExitUsage, QStringLiteral("too many values for START %1").arg(start));
+        }
+        for (int i = 2; i < args.size(); ++i) {
+            long long v = 0;
+            if (!ParseNumber(args[i], -32768, 65535, &v)) {
+                return Fail(kExitUsage,
+                            QStringLiteral("value '%1' is not a 16-bit number").arg(args[i]));
+            }
+            values.push_back(static_cast<std::uint16_t>(v & 0xFFFF));
+        }
+    }
+
+    if (!com.OpenPort()) {
+        return Fail(kExitPort, QStringLiteral("cannot open port %1: %2")
+                                   .arg(com.PortName, com.LastError()));
+    }
+    int failedAt = 0;
+    if (command == QLatin1String("read")) {
+        const std::uint8_t r = tarvix::cli::ReadRegisters(com, static_cast<int>(start),
+                                                          static_cast<int>(count), values, &failedAt);
+        QTextStream out(stdout);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            out << (start + static_cast<long long>(i)) << '\t' << values[i] << '\n';
+        }
+        out.flush();
+        if (r != tarvix::kResultOk) return FailTransaction(r, failedAt);
+    } else {
+        const std::uint8_t r =
+            tarvix::cli::WriteRegisters(com, static_cast<int>(start), values, &failedAt);
+        if (r != tarvix::kResultOk) return FailTransaction(r, failedAt);
+    }
+    return kExitOk;
+}
