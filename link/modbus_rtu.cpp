@@ -114,6 +114,7 @@ int BuildRequest(const ModbusList& L, int e, std::uint8_t address, std::uint8_t*
         }
         case kFnDspExchange: {
             const int len = static_cast<int>(Lo(dataLen));
+            if (6 + len > kFrameMax) return 0;
             tx[2] = Lo(start);
             tx[3] = Lo(dataLen);
             for (int k = 0; k < len; ++k) tx[4 + k] = SlotByte(L, slot, k);

@@ -81,9 +81,13 @@ TEST_F(ListFixture, OversizedEntriesAreNotFramed) {
     L.Append(kFnWriteHolding, 0, 124, 0, 124);  // 9 + 248 bytes would not fit
     L.Append(kFnWriteHolding, 0, 123, 0, 123);  // the longest write that does
     L.Append(99, 0, 1, 0, 1);                   // no such function
+    L.Append(kFnDspExchange, 11, 4, 251, 126);  // 251 data bytes + 6 > 256
+    L.Append(kFnDspExchange, 11, 4, 250, 125);
     EXPECT_EQ(Frame(L, 0).size(), 0u);
     EXPECT_EQ(Frame(L, 1).size(), 255u);
     EXPECT_EQ(Frame(L, 2).size(), 0u);
+    EXPECT_EQ(Frame(L, 3).size(), 0u);
+    EXPECT_EQ(Frame(L, 4).size(), 256u);
 }
 
 TEST(ClassifyAnswer, ResultCodesInOrderOfPrecedence) {
