@@ -48,11 +48,11 @@ inline constexpr ParamText kDisplayTexts[] = {
      "Upper range value: the flow shown as 100 % when field 1 shows a flow in percent"},
     // 162 F1Mix_Assign
     {0x202, "Величина в мультипликаторе поля 1",
-     "Величина, которую дисплей поочередно с полем 1 показывает на его месте; 0 - нет вывода, "
-     "расходы в % - 15-17",
+     "Дополнительная величина, которую дисплей выводит в поле 1: 0 - нет вывода, далее те же "
+     "величины, что и для поля 1; расходы в % - 15-17",
      "Variable in alternate field 1",
-     "Variable the display shows in turn with field 1 in its place; 0 - no display, flows in % - "
-     "15-17"},
+     "Additional variable the display shows in field 1: 0 - no display, then the same variables "
+     "as for field 1; flows in % - 15-17"},
     // 163 F1Mix_Format
     {0x202, "Формат мультипликатора поля 1",
      "Число знаков после запятой в мультипликаторе поля 1: от 0 до 6", "Alternate field 1 format",
@@ -90,11 +90,11 @@ inline constexpr ParamText kDisplayTexts[] = {
      "Upper range value: the flow shown as 100 % when field 2 shows a flow in percent"},
     // 170 F2Mix_Assign
     {0x202, "Величина в мультипликаторе поля 2",
-     "Величина, которую дисплей поочередно с полем 2 показывает на его месте; 0 - нет вывода, "
-     "расходы в % - 15-17",
+     "Дополнительная величина, которую дисплей выводит в поле 2: 0 - нет вывода, далее те же "
+     "величины, что и для поля 2; расходы в % - 15-17",
      "Variable in alternate field 2",
-     "Variable the display shows in turn with field 2 in its place; 0 - no display, flows in % - "
-     "15-17"},
+     "Additional variable the display shows in field 2: 0 - no display, then the same variables "
+     "as for field 2; flows in % - 15-17"},
     // 171 F2Mix_Format
     {0x202, "Формат мультипликатора поля 2",
      "Число знаков после запятой в мультипликаторе поля 2: от 0 до 6", "Alternate field 2 format",
