@@ -88,7 +88,7 @@ QString ParamName(int row);
 int ParamRowByName(std::string_view utf8Name);
 int ParamRowByName(const QString& name);
 inline int ParamRowByName(const char* utf8Name) {
-    return ParamRowByName(std::string_view(utf8Name));
+    return utf8Name ? ParamRowByName(std::string_view(utf8Name)) : kNoRow;
 }
 
 // The register identifier of a row's value: Reg for a word, Reg + 1 (the high half, which

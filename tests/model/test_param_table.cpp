@@ -230,6 +230,7 @@ TEST(ParamTable, NameLookup) {
     EXPECT_EQ(ParamRowByName("---------------------------"), 431) << "the first of equal names";
     EXPECT_EQ(ParamRowByName("massflow"), kNoRow);
     EXPECT_EQ(ParamRowByName(""), kNoRow);
+    EXPECT_EQ(ParamRowByName(static_cast<const char*>(nullptr)), kNoRow);
     EXPECT_EQ(ParamName(86), QStringLiteral("----- Основные -----"));
 }
 
