@@ -38,7 +38,7 @@ struct ModbusList {
     std::uint16_t Flags = 0;
     std::atomic<std::uint16_t> Ticks{0};
     std::uint8_t Retry = 0;
-    std::uint8_t Skipped = 0;
+    std::uint16_t Skipped = 0;  // wide enough for a list whose 256 entries all failed
     std::atomic<std::uint8_t> Busy{0};
     std::atomic<std::uint8_t> Abort{0};
 
