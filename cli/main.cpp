@@ -2,6 +2,7 @@
 // transmitter over the same link code as the program: read and write holding registers,
 // and list the parameter table.
 #include "cli/cli_link.h"
+#include "cli/params_command.h"
 #include "link/modbus_rtu.h"
 
 #include <QCommandLineParser>
@@ -25,6 +26,8 @@ Commands:
   read START COUNT        Read COUNT holding registers from START (function 3) and print
                           one register per line: its number, a tab and its unsigned value.
                           More than 125 registers are read in several requests.
+  params                  List the parameter table, one row per line, tab-separated: row,
+                          name, DspSize, Type, Access, Reg, Attr, Russian and English title.
   write START VALUE...    Write the values to consecutive registers from START (function 16,
                           at most 123 registers a request). A value is 0..65535, a negative
                           number -32768..-1 (sent in two's complement) or hexadecimal (0x1F).
@@ -103,7 +106,7 @@ int main(int argc, char** argv) {
         QStringLiteral("Answer time-out in milliseconds (plus one character time per byte)."),
         QStringLiteral("MS"), QStringLiteral("100"));
     parser.addOptions({portOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("read or write"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("read, write or params"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("see Commands"),
                                  QStringLiteral("[arguments...]"));
     parser.process(app);
@@ -111,6 +114,10 @@ int main(int argc, char** argv) {
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty()) return Fail(kExitUsage, QStringLiteral("no command; see --help"));
     const QString command = args.first();
+    if (command == QLatin1String("params")) {
+        QTextStream out(stdout);
+        return tarvix::RunParamsCommand(out);
+    }
     if (command != QLatin1String("read") && command != QLatin1String("write")) {
         return Fail(kExitUsage, QStringLiteral("unknown command '%1'; see --help").arg(command));
     }
