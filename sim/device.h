@@ -1,0 +1,174 @@
+// The simulated transmitter: its 1796 holding registers with the rules its firmware applies
+// to writes, the live measurement that updates them ten times a second, totalisers, outputs,
+// status messages, file records and the measuring module behind function 0xAC.
+//
+// The device knows nothing of the line: the request handler turns frames into calls of the
+// bus operations below, and everything else (control channel, configuration files, tests)
+// uses the raw register access, which bypasses the firmware's rules.
+#pragma once
+
+#include "sim/dsp_module.h"
+#include "sim/noise.h"
+#include "sim/process_model.h"
+#include "sim/register_map.h"
+#include "sim/units.h"
+
+#include <array>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace tarvix::sim {
+
+// Communication settings of the device's own RS-485 port (registers 430..432).
+struct LinkSettings {
+    int address = 1;
+    int baudIndex = 5;  // 0..9: 1200 2400 4800 9600 14400 19200 28800 38400 57600 115200
+    int parity = 0;     // 0 none, 1 odd, 2 even
+};
+int BaudOfIndex(int baudIndex);  // 0 for an index beyond the menu
+int IndexOfBaud(int baud);       // -1 for a rate the device does not offer
+
+class Device {
+public:
+    static constexpr double kTickSeconds = 0.1;  // the firmware's measuring cycle
+    static constexpr double kZeroAdjustSeconds = 5.0;
+    static constexpr double kRebootSeconds = 2.0;
+    static constexpr int kFiles = 10;            // file records: files 1..10
+    static constexpr int kFileWords = 10000;
+
+    explicit Device(std::uint64_t seed = 1);
+
+    // Factory configuration: the state of a transmitter as it leaves the works.
+    void LoadFactory();
+
+    // ---- Bus operations. Each returns 0 or the Modbus exception code of the refusal;
+    // a refused write changes nothing.
+    std::uint8_t ReadHolding(int start, int count, std::uint16_t* out) const;
+    std::uint8_t WriteHolding(int start, int count, const std::uint16_t* values);
+    std::uint8_t ReadFile(int file, int record, int length, std::uint16_t* out) const;
+    std::uint8_t WriteFile(int file, int record, int length, const std::uint16_t* words);
+    std::uint8_t DspExchange(std::uint8_t sub, const std::uint8_t* data, int len,
+                             std::uint8_t* out, int* outLen);
+    void DspReset();
+
+    // ---- Clock. The device runs its measuring cycle for every tick up to `seconds`.
+    void AdvanceTo(double seconds);
+    double Now() const { return now_; }
+    // While the processor restarts (after ResetProcessor) the device does not answer.
+    bool Rebooting() const { return now_ < rebootUntil_; }
+
+    // ---- Raw access: no rules, no side effects except keeping derived state in step.
+    std::uint16_t Word(int reg) const { return RegisterMap::InRange(reg) ? regs_[Idx(reg)] : 0; }
+    void SetWord(int reg, std::uint16_t value);
+    // A float by either of its registers.
+    float Float(int reg) const;
+    void SetFloat(int reg, float value);
+    // Re-reads the totals kept beside the registers after raw changes of their registers.
+    // WriteProtection (433) and CodeInternalAdc (237) always follow the micro switches.
+    void SyncFromRegisters();
+
+    // ---- The device's surroundings.
+    ProcessModel& Process() { return process_; }
+    DspModule& Dsp() { return dsp_; }
+    const DspModule& Dsp() const { return dsp_; }
+    void SetMicroSwitches(bool writeLock, bool keyLock);
+    bool WriteLocked() const { return writeLock_; }
+    bool KeyLocked() const { return keyLock_; }
+    // Jumper that enables writes to the FRAM of the hidden current-output parameters
+    // (registers 1300..1399). Fitted at the works.
+    bool fram_jumper = true;
+    void SetInput(int n, bool on);  // discrete input 1 or 2
+    // A message word (high byte type, low byte index) held in the status list, slot 1..8;
+    // 0 removes it. Held messages come first, then the device's own.
+    bool HoldNotice(int slot, std::uint16_t word);
+
+    LinkSettings Link() const;
+    std::uint8_t Address() const { return static_cast<std::uint8_t>(Word(430)); }
+    // True once after DevAddr, BaudIndex or Parity was written: the line applies the new
+    // settings after the answer has gone out.
+    bool TakeLinkChange() { return std::exchange(linkChanged_, false); }
+    // The key register 201 must hold to unlock the protected sensor data: CRC-16 of the
+    // two bytes of CUR_SN (register 1300), low byte first.
+    std::uint16_t AccessKey() const;
+
+private:
+    static std::size_t Idx(int reg) { return static_cast<std::size_t>(reg); }
+    float F(int low) const;
+    void SetF(int low, float value);
+
+    // Write rules (device_rules.cpp).
+    std::uint8_t CheckWrite(int start, int count, const std::uint16_t* values) const;
+    std::uint8_t CheckValue(int reg, int start, int count, const std::uint16_t* values) const;
+    void AfterWrite(int start, int count);
+    bool CurrentTrimsPlausible(int start, int count, const std::uint16_t* values) const;
+    void ComputeCurrentCoefficients();
+
+    // The measuring cycle (device_measure.cpp, device_outputs.cpp, device_status.cpp).
+    void Tick();
+    void Measure();
+    double PwlCorrection(double massFlowKgH) const;
+    double FluidDensity(int methodReg, double temperatureC) const;
+    void Concentration();
+    void Totalisers();
+    void Outputs();
+    void CurrentOutput();
+    void StatusOutputs();
+    void Technological();
+    void Status();
+    // A main value by assignment code of the frequency and current outputs, in base units.
+    bool OutputValue(int assign, int unitReg, double* value) const;
+    void PublishTotal(int k);
+    void ResetTotal(int k);
+
+    std::array<std::uint16_t, kRegisters> regs_{};
+    std::vector<std::uint16_t> files_;  // files 1..9, kFileWords each
+    ProcessModel process_;
+    DspModule dsp_;
+    Noise noise_;
+
+    double now_ = 0.0;
+    double tickAt_ = 0.0;
+    double rebootUntil_ = -1.0;
+    bool linkChanged_ = false;
+    bool writeLock_ = false;
+    bool keyLock_ = false;
+    std::array<bool, 2> inputs_{};
+    std::array<std::uint16_t, 8> heldNotices_{};
+
+    // Measurement, base units: kg/s, m3/s, kg/m3, degrees C.
+    struct Live {
+        double massFlow = 0, volumeFlow = 0, corrVolumeFlow = 0;
+        double density = 998.2, refDensity = 998.2, temperature = 20.0;  // sensor, damped
+        double densityOut = 998.2, temperatureOut = 20.0;  // after corrections
+        double targetMassFlow = 0, carrierMassFlow = 0, targetVolumeFlow = 0,
+               carrierVolumeFlow = 0;
+        double tubeHz = 148.0, delayUs = 0.0, delayRawUs = 0.0, rawMassFlowKgH = 0.0;
+        double boardC = 35.0;
+    } live_;
+    bool faultActive_ = false;    // a system or process error is reported
+    bool warningActive_ = false;  // a warning is reported
+    bool currentSaturated_ = false;
+    bool pulseOverflow_ = false;
+
+    // Totalisers 1..4 in base units (kg, m3, Nm3), with the flow they last counted.
+    struct Total {
+        double value = 0.0, seconds = 0.0, lastFlow = 0.0;
+        int assign = 0;  // what it counted: changing the assignment starts it from zero
+    };
+    std::array<Total, 4> totals_{};
+
+    double zeroStart_ = -1.0;  // zero adjustment running since, or -1
+    double zeroSum_ = 0.0;
+    int zeroCount_ = 0;
+    double pulses_ = 0.0;      // pulse output: fractional pulses not yet emitted
+    double lastLinkError_ = 0.0;
+    struct Relay {
+        bool on = false;
+        double since = 0.0;  // time the input first asked for the other state
+        bool pending = false;
+    };
+    std::array<Relay, 3> relays_{};
+};
+
+}  // namespace tarvix::sim

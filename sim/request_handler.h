@@ -1,0 +1,43 @@
+// The slave side of the Modbus RTU frames: finding a request in the bytes received between
+// two silences, and executing it on the device into an answer frame. Pure functions over
+// bytes and the device; the line and its timing are elsewhere.
+#pragma once
+
+#include <cstdint>
+
+namespace tarvix::sim {
+
+class Device;
+class FaultPlan;
+
+inline constexpr int kFrameMax = 256;
+
+// Register limits per request, as the device enforces them (a larger count gets
+// exception 2): an answer or request must fit a 256-byte frame.
+inline constexpr int kMaxReadCount = 125;
+inline constexpr int kMaxWriteCount = 123;
+inline constexpr int kMaxFileWords = 124;
+
+// The length of the request starting at p, judged from its first bytes (function code and,
+// where the frame has one, its byte count); 0 for an unknown function or too few bytes.
+int RequestLength(const std::uint8_t* p, int n);
+
+// Finds the request in a burst of n bytes: the whole burst when its CRC is right (whatever
+// its address), otherwise the longest tail that is a complete request with a right CRC for
+// `address` or the broadcast address 0, so that line noise just before a request does not
+// cost the request. Returns the offset of the request and its length in *length, or -1.
+int FindRequest(const std::uint8_t* burst, int n, std::uint8_t address, int* length);
+
+// Executes a request (CRC already checked, address ours or 0) and writes the answer into
+// answer (kFrameMax bytes). Returns the answer's length; 0 for a broadcast, which is
+// executed (writes only) but never answered. Malformed requests get exception 3, unknown
+// functions exception 1, registers beyond the map or counts over the limits exception 2;
+// faults.ExceptionFor overrides the device for register reads and writes.
+int HandleRequest(Device& device, const FaultPlan& faults, const std::uint8_t* request, int n,
+                  std::uint8_t* answer);
+
+// Appends the CRC (low byte first) to the first n bytes of frame; returns n + 2.
+int AppendCrc(std::uint8_t* frame, int n);
+bool CrcOk(const std::uint8_t* frame, int n);
+
+}  // namespace tarvix::sim

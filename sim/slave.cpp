@@ -1,0 +1,53 @@
+// The simulated transmitter on the line.
+#include "sim/slave.h"
+
+#include "sim/request_handler.h"
+
+#include <array>
+#include <sstream>
+
+namespace tarvix::sim {
+
+Delivery Slave::OnBurst(const std::uint8_t* bytes, int n, double now) {
+    device.AdvanceTo(now);
+    ++stats.bursts;
+    int length = 0;
+    const int offset = FindRequest(bytes, n, device.Address(), &length);
+    if (offset < 0) {
+        ++stats.badFrames;
+        return {};
+    }
+    const std::uint8_t* request = bytes + offset;
+    if (request[0] != device.Address() && request[0] != 0) {
+        ++stats.foreign;
+        return {};
+    }
+    // A silent device is cut off the line: it neither answers nor executes. A restarting
+    // processor does not listen either.
+    if (faults.silent || device.Rebooting()) {
+        ++stats.ignored;
+        return {};
+    }
+    ++stats.requests;
+    std::array<std::uint8_t, kFrameMax> answer{};
+    const int answerLength = HandleRequest(device, faults, request, length, answer.data());
+    if (request[0] == 0) {
+        ++stats.broadcasts;
+        return {};
+    }
+    if (answerLength == 5 && (answer[1] & 0x80) != 0) ++stats.exceptions;
+    Delivery delivery = faults.Apply(answer.data(), answerLength);
+    if (delivery.length > 0) ++stats.answers;
+    return delivery;
+}
+
+std::string Slave::DescribeStats() const {
+    std::ostringstream s;
+    s << "bursts=" << stats.bursts << " requests=" << stats.requests
+      << " answers=" << stats.answers << " exceptions=" << stats.exceptions
+      << " broadcasts=" << stats.broadcasts << " bad-frames=" << stats.badFrames
+      << " foreign=" << stats.foreign << " ignored=" << stats.ignored;
+    return s.str();
+}
+
+}  // namespace tarvix::sim
