@@ -12,6 +12,8 @@
 namespace tarvix {
 namespace {
 
+// The journal's own texts are not numbered strings; QT_TRANSLATE_NOOP at each use lets
+// lupdate find them for the language module.
 QString Tr(const char* text) {
     return QCoreApplication::translate("Journal", text);
 }
@@ -50,7 +52,8 @@ void Journal::Open() {
         // Shown whatever the filter: at the first show the filter is still 0, and without a
         // file the list is the only place left that tells why the journal is missing.
         const QString text =
-            Tr("Ошибка при создании файла журнала ") + QDir::toNativeSeparators(fileName_);
+            Tr(QT_TRANSLATE_NOOP("Journal", "Ошибка при создании файла журнала ")) +
+            QDir::toNativeSeparators(fileName_);
         list_.Append(BuildLine(text, kJournalError), kJournalError);
     }
 }
@@ -72,7 +75,9 @@ void Journal::WriteJournal(const QString& text, int level) {
     if (file_) {
         const QByteArray bytes = ToCp1251(line) + QByteArrayLiteral("\r\n");
         if (file_->Write(bytes) < bytes.size()) {
-            line = Tr("[ошибка записи в файл журнала следующей записи]") + u'\n' + line;
+            line = Tr(QT_TRANSLATE_NOOP("Journal",
+                                        "[ошибка записи в файл журнала следующей записи]")) +
+                   u'\n' + line;
             level = kJournalWriteFailed;
         }
     }

@@ -273,7 +273,7 @@ void IniFile::BeginUpdate() {
 
 bool IniFile::EndUpdate() {
     if (updateDepth_ == 0 || --updateDepth_ > 0) return true;
-    if (!updatePending_) return true;
+    if (!updatePending_ || !doc_) return true;  // no doc_: the update moved to another object
     updatePending_ = false;
     return Save(*doc_);
 }

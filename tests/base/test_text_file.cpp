@@ -1,4 +1,4 @@
-// File primitives: the atomic replace and the exclusively held append file.
+// File primitives: the replace that never leaves a half-written file.
 #include "base/text_file.h"
 
 #include <QDir>
@@ -49,38 +49,6 @@ TEST(WriteFileAtomic, FailureReportsTheReasonAndLeavesNothing) {
     ASSERT_TRUE(WriteFileAtomic(dir.filePath(u"busy/x"_s), "x"));
     EXPECT_FALSE(WriteFileAtomic(dir.filePath(u"busy"_s), "x", &error));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-}
-
-TEST(MakeFolder, ExistingFolderIsFineAnythingElseIsAnError) {
-    QTemporaryDir dir;
-    QString error;
-    EXPECT_TRUE(MakeFolder(dir.filePath(u"Logs"_s), &error));
-    EXPECT_TRUE(MakeFolder(dir.filePath(u"Logs"_s), &error));
-    ASSERT_TRUE(WriteFileAtomic(dir.filePath(u"File"_s), "x"));
-    EXPECT_FALSE(MakeFolder(dir.filePath(u"File"_s), &error));
-    EXPECT_FALSE(error.isEmpty());
-    error.clear();
-    EXPECT_FALSE(MakeFolder(dir.filePath(u"a/b"_s), &error));
-    EXPECT_FALSE(error.isEmpty());
-}
-
-TEST(OpenExclusiveAppend, OneWriterAtATimeAppendingAtTheEnd) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"day.txt"_s);
-    ASSERT_TRUE(WriteFileAtomic(path, "old\r\n"));
-    QString error;
-    {
-        auto first = OpenExclusiveAppend(path, &error);
-        ASSERT_NE(first, nullptr) << error.toStdString();
-        EXPECT_EQ(OpenExclusiveAppend(path, &error), nullptr);
-        EXPECT_FALSE(error.isEmpty());
-        EXPECT_EQ(first->Write("a\r\n"), 3);
-        EXPECT_EQ(Get(path), "old\r\na\r\n");  // readers are not hindered
-    }
-    auto second = OpenExclusiveAppend(path, &error);
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(second->Write("b\r\n"), 3);
-    EXPECT_EQ(Get(path), "old\r\na\r\nb\r\n");
 }
 
 }  // namespace
