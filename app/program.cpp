@@ -1,0 +1,53 @@
+#include "program.h"
+
+#include "base/string_table.h"
+#include "base/user_error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace tarvix {
+
+Program::Program(const QString& folder, Journal::Environment journalEnv)
+    : Folder(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')),
+      Lists(std::make_unique<ModbusLists>()),
+      Settings(Folder + QStringLiteral("Tarvix.ini")),
+      Log(Folder, JournalList, std::move(journalEnv)) {}
+
+Program::~Program() = default;
+
+namespace {
+
+bool WaitFor(Program& p, ModbusList& L, int sleeps) {
+    try {
+        return WaitList(L, sleeps, p.Worker, [&] {
+            if (p.OnWorkerDead) p.OnWorkerDead();
+        });
+    } catch (const WorkerDeadError&) {
+        throw UserError(Str(145));
+    }
+}
+
+}  // namespace
+
+bool Program::WaitOpList() { return WaitFor(*this, Lists->OpList, 70); }
+bool Program::WaitPollList() { return WaitFor(*this, Lists->PollList, 150); }
+
+QString ChooseProgramFolder(const QString& executableFolder, bool* perUser) {
+    QDir exe(executableFolder);
+    // Writable means a file can really be created there, not just what the mode bits say.
+    QTemporaryFile probe(exe.filePath(QStringLiteral(".tarvix-write-probe-XXXXXX")));
+    if (probe.open()) {
+        if (perUser) *perUser = false;
+        return exe.absolutePath() + QLatin1Char('/');
+    }
+    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (data.isEmpty()) data = QDir::homePath() + QStringLiteral("/.local/share/Tarvix");
+    QDir().mkpath(data);
+    if (perUser) *perUser = true;
+    return QDir(data).absolutePath() + QLatin1Char('/');
+}
+
+}  // namespace tarvix
