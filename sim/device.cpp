@@ -177,9 +177,10 @@ void Device::DspReset() {
 void Device::AdvanceTo(double seconds) {
     if (seconds <= now_) return;
     // After a long pause (a suspended process, a stopped debugger) the device does not
-    // replay hours of ticks before it answers: it resumes from the present, as a device that
-    // was switched off meanwhile would, and the totalisers do not count the gap.
-    if (seconds - tickAt_ > 100 * kTickSeconds) tickAt_ = seconds - kTickSeconds;
+    // replay hours of ticks before it answers: beyond ten minutes it resumes from the
+    // present, as a device that was switched off meanwhile would, and the totalisers do
+    // not count the gap.
+    if (seconds - tickAt_ > kMaxCatchUpSeconds) tickAt_ = seconds - kTickSeconds;
     while (tickAt_ + kTickSeconds <= seconds) {
         tickAt_ += kTickSeconds;
         now_ = tickAt_;

@@ -32,6 +32,7 @@ int IndexOfBaud(int baud);       // -1 for a rate the device does not offer
 class Device {
 public:
     static constexpr double kTickSeconds = 0.1;  // the firmware's measuring cycle
+    static constexpr double kMaxCatchUpSeconds = 600.0;
     static constexpr double kZeroAdjustSeconds = 5.0;
     static constexpr double kRebootSeconds = 2.0;
     static constexpr int kFiles = 10;            // file records: files 1..10

@@ -70,7 +70,7 @@ void Device::Measure() {
     // (kg/h per microsecond) on top of the tubes' zero offset.
     const double ratio = F(mrRatio) > 0.0f ? F(mrRatio) : 1.0;
     const double delayRaw =
-        p.massFlowKgS * 3600.0 / ratio + kTrueZeroUs + 0.0004 * process_.noise * noise_.Gauss();
+        p.massFlowKgS * 3600.0 / ratio + kTrueZeroUs + 0.0004 * process_.NoiseScale() * noise_.Gauss();
     live_.delayRawUs = delayRaw;
     live_.delayUs = Damp(live_.delayUs, delayRaw, F(mrFlowDamping), dt);
 

@@ -81,7 +81,7 @@ void Device::Status() {
 
 void Device::Technological() {
     constexpr double k2Pi = 2.0 * std::numbers::pi;
-    const double noise = process_.noise;
+    const double noise = process_.NoiseScale();
     live_.boardC = 35.0 + 0.5 * std::sin(k2Pi * now_ / 1800.0) + 0.05 * noise * noise_.Gauss();
 
     const double f = live_.tubeHz, t = live_.temperature;
@@ -104,7 +104,7 @@ void Device::Technological() {
     set(mrVF, live_.volumeFlow * 3600.0);
     set(mrFreqMp1n, f + 0.002 * noise * noise_.Gauss());
     const bool cdc = regs_[mrReadCdc] == 1;
-    regs_[mrCdcReg0] = cdc ? static_cast<std::uint16_t>(0x5A3C + (noise_.Next() & 7)) : 0;
+    regs_[mrCdcReg0] = cdc ? static_cast<std::uint16_t>(0x5A3C + (noise > 0.0 ? noise_.Next() & 7 : 0)) : 0;
     regs_[mrCdcReg1] = cdc ? 0x0101 : 0;
     regs_[mrMmSt1_St0] = dsp_.Starting() ? 1 : 0;
 
@@ -117,8 +117,8 @@ void Device::Technological() {
     } else if (noise > 0.0 && noise_.Uniform() < 2e-4) {
         ++regs_[mrAllErrLink];
     }
-    regs_[mrCodeInternalAdc] = static_cast<std::uint16_t>(
-        SwitchCode(writeLock_, keyLock_) + static_cast<int>(noise_.Next() % 5) - 2);
+    const int jitter = noise > 0.0 ? static_cast<int>(noise_.Next() % 5) - 2 : 0;
+    regs_[mrCodeInternalAdc] = static_cast<std::uint16_t>(SwitchCode(writeLock_, keyLock_) + jitter);
     regs_[mrWriteProtection] = writeLock_ ? 1 : 0;
 }
 

@@ -119,7 +119,7 @@ void DspModule::Restart() {
 void DspModule::FillMemory() {
     // Two pickoff coils see the same oscillation, the outlet one later by the Coriolis time
     // delay; the filtered channels are the band-passed signals in volts, lagging the raw
-    // ones by the filter's group delay of 32 samples.
+    // ones by the filter's group delay of 12 samples.
     const double w = 2.0 * std::numbers::pi * in_.tubeHz / kSampleRateHz;
     const double shift = 2.0 * std::numbers::pi * in_.tubeHz * in_.delayUs * 1e-6;
     const double theta = 2.0 * std::numbers::pi * noise_.Uniform();
@@ -131,7 +131,7 @@ void DspModule::FillMemory() {
             std::lround(rawAmp * std::sin(x) + 900.0 * noise_.Gauss())));
         memory_[kSamples + k] = IntBits(static_cast<std::int32_t>(
             std::lround(0.985 * rawAmp * std::sin(x - shift) + 900.0 * noise_.Gauss())));
-        const double lag = 32.0 * w;
+        const double lag = 12.0 * w;
         memory_[2 * kSamples + k] = FloatBits(static_cast<float>(
             in_.pickoffV * std::sin(x - lag) + 4e-5 * noise_.Gauss()));
         memory_[3 * kSamples + k] = FloatBits(static_cast<float>(

@@ -30,6 +30,9 @@ public:
     double noise = 1.0;      // scale of the noise, 0 = none
     bool frozen = false;     // values hold still exactly at the set points
 
+    // Scale of the measurement noise the transmitter adds on top (0 while frozen).
+    double NoiseScale() const { return frozen ? 0.0 : noise; }
+
     // The process at time t seconds (one call per update step, t ascending).
     ProcessValues Sample(double t);
 

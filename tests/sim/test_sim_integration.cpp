@@ -1,0 +1,235 @@
+// tarvix-sim as a program on a pseudo-terminal: a third-party master (mbpoll) and our own
+// link code read and write it and see the same registers; every fault mode switched through
+// the control channel shows at the master as the result code it is meant to produce.
+#include "sim_process.h"
+
+#include "link/com_setup.h"
+#include "link/modbus_list.h"
+#include "link/modbus_rtu.h"
+#include "model/register_ids.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <bit>
+#include <map>
+#include <vector>
+
+namespace tarvix::sim::test {
+namespace {
+
+struct SimOnPty : ::testing::Test {
+    SimProcess sim;
+    ComSetup com;
+
+    void StartAndOpen(const QStringList& extra = {QStringLiteral("--freeze")}) {
+        ASSERT_TRUE(sim.Start(extra));
+        com.PortName = sim.Link();
+        com.SetBaudRate(115200);
+        com.AnsDelay = 200;
+        com.Address = 1;
+        ASSERT_TRUE(com.OpenPort()) << com.LastError().toStdString();
+    }
+
+    // One transaction of our link code: result code, and the values read.
+    std::uint8_t Read(int start, int count, std::vector<std::uint16_t>* values = nullptr) {
+        ModbusList list;
+        list.AppendRead(static_cast<std::uint16_t>(start), static_cast<std::uint16_t>(count));
+        list.Launch();
+        const std::uint8_t r = ExecuteTransaction(com, list);
+        if (values) values->assign(list.Values.begin(), list.Values.begin() + count);
+        return r;
+    }
+    std::uint8_t Write(int start, const std::vector<std::uint16_t>& values) {
+        ModbusList list;
+        list.Append(kFnWriteHolding, static_cast<std::uint16_t>(start),
+                    static_cast<std::uint16_t>(values.size()), 0, static_cast<int>(values.size()));
+        std::copy(values.begin(), values.end(), list.Values.begin());
+        list.Launch();
+        return ExecuteTransaction(com, list);
+    }
+
+    // Reads until the line has been quiet for 300 ms.
+    void DrainLine() {
+        const std::uint16_t saved = com.AnsDelay;
+        com.AnsDelay = 300;
+        while (com.ReadBytes(256) > 0) {
+        }
+        com.AnsDelay = saved;
+    }
+
+    // mbpoll, 0-based register numbers, one poll; returns its output.
+    std::string Mbpoll(const QStringList& args) {
+        QProcess p;
+        QStringList all{QStringLiteral("-m"), QStringLiteral("rtu"), QStringLiteral("-a"),
+                        QStringLiteral("1"), QStringLiteral("-b"), QStringLiteral("115200"),
+                        QStringLiteral("-P"), QStringLiteral("none"), QStringLiteral("-0"),
+                        QStringLiteral("-1")};
+        all += args;
+        p.start(QStringLiteral("mbpoll"), all);
+        p.waitForFinished(10000);
+        return (p.readAllStandardOutput() + p.readAllStandardError()).toStdString();
+    }
+    static std::map<int, QString> Values(const std::string& mbpollOutput) {
+        std::map<int, QString> v;
+        static const QRegularExpression line(QStringLiteral("^\\[(\\d+)\\]:\\s+(\\S+)"),
+                                             QRegularExpression::MultilineOption);
+        auto it = line.globalMatch(QString::fromStdString(mbpollOutput));
+        while (it.hasNext()) {
+            const auto m = it.next();
+            v[m.captured(1).toInt()] = m.captured(2);
+        }
+        return v;
+    }
+    void RequireMbpoll() {
+        if (QStandardPaths::findExecutable(QStringLiteral("mbpoll")).isEmpty()) {
+            GTEST_SKIP() << "mbpoll is not installed (the test command installs it)";
+        }
+    }
+};
+
+TEST_F(SimOnPty, MbpollAndOurLinkCodeReadTheSameRegisters) {
+    RequireMbpoll();
+    StartAndOpen();
+    // Sensor data, main values (frozen process) and units: 0..10 and 300..322.
+    for (const auto& [start, count] : {std::pair{0, 11}, std::pair{300, 23}}) {
+        const auto theirs = Values(Mbpoll({QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"),
+                                           QString::number(start), QStringLiteral("-c"),
+                                           QString::number(count), sim.Link()}));
+        std::vector<std::uint16_t> ours;
+        ASSERT_EQ(Read(start, count, &ours), kResultOk);
+        ASSERT_EQ(theirs.size(), static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            EXPECT_EQ(static_cast<std::uint16_t>(theirs.at(start + i).toInt()), ours[static_cast<std::size_t>(i)])
+                << "register " << start + i;
+        }
+    }
+}
+
+TEST_F(SimOnPty, MbpollWritesLandWhereOurLinkCodeAndTheControlChannelFindThem) {
+    RequireMbpoll();
+    StartAndOpen();
+    // Two registers (function 16) and a float in the device's word order.
+    Mbpoll({QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"), QString::number(mrF1_Assign),
+            sim.Link(), QStringLiteral("3"), QStringLiteral("1")});
+    Mbpoll({QStringLiteral("-t"), QStringLiteral("4:float"), QStringLiteral("-r"),
+            QString::number(mrF1_V100), sim.Link(), QStringLiteral("5000.5")});
+    std::vector<std::uint16_t> v;
+    ASSERT_EQ(Read(mrF1_Assign, 5, &v), kResultOk);
+    EXPECT_EQ(v[0], 3);
+    EXPECT_EQ(v[1], 1);
+    EXPECT_EQ(std::bit_cast<float>(v[3] | static_cast<std::uint32_t>(v[4]) << 16), 5000.5f);
+    EXPECT_EQ(sim.Command(QStringLiteral("get F1_V100")), "ok 5000.5");
+
+    // The device's refusals reach mbpoll as Modbus exceptions.
+    const std::string refused = Mbpoll({QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"),
+                                        QStringLiteral("1795"), QStringLiteral("-c"), QStringLiteral("2"),
+                                        sim.Link()});
+    EXPECT_NE(refused.find("Illegal data address"), std::string::npos) << refused;
+}
+
+TEST_F(SimOnPty, EachFaultShowsAtTheMasterAsItsResultCode) {
+    StartAndOpen();
+    ASSERT_EQ(Read(0, 2), kResultOk);
+    struct Case {
+        const char* command;
+        std::uint8_t result;
+    };
+    const Case cases[] = {
+        {"fault crc", kResultBadCrc},
+        {"fault address", kResultOtherAddress},
+        {"fault truncate", kResultBadLength},
+        {"fault trickle 20", kResultBadLength},  // our inter-byte gap is 1 ms at 115200
+        {"exception 1 4", 4},
+        {"exception 1 6", 6},
+        {"silent on", kResultNoAnswer},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(sim.Command(QString::fromLatin1(c.command)), "ok") << c.command;
+        EXPECT_EQ(Read(0, 2), c.result) << c.command;
+        // A trickled answer goes on arriving after the master gave up on it.
+        if (c.result == kResultBadLength) DrainLine();
+        ASSERT_EQ(sim.Command(QStringLiteral("fault none")), "ok");
+        ASSERT_EQ(sim.Command(QStringLiteral("exception clear")), "ok");
+        ASSERT_EQ(sim.Command(QStringLiteral("silent off")), "ok");
+        EXPECT_EQ(Read(0, 2), kResultOk) << "back to normal after " << c.command;
+    }
+}
+
+TEST_F(SimOnPty, LateAnswerArrivesAfterTheMastersTimeOut) {
+    StartAndOpen();
+    ASSERT_EQ(sim.Command(QStringLiteral("fault delay 400 next 1")), "ok");
+    EXPECT_EQ(Read(0, 1), kResultNoAnswer) << "200 ms time-out";
+    com.AnsDelay = 2000;
+    EXPECT_EQ(com.ReadBytes(7), 7) << "the answer still comes, late";
+    com.AnsDelay = 200;
+    EXPECT_EQ(Read(0, 1), kResultOk);
+}
+
+TEST_F(SimOnPty, GarbageOnTheLineDoesNotStopItServing) {
+    StartAndOpen();
+    std::vector<std::uint8_t> noise(5000);
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<std::uint8_t>(i * 151 + 7);
+    ASSERT_EQ(com.Handle->Write(noise.data(), static_cast<int>(noise.size())), static_cast<int>(noise.size()));
+    // The request may arrive glued to the noise or after a silence; either way it is served.
+    std::vector<std::uint16_t> v;
+    EXPECT_EQ(Read(mrSerialNumberDevice, 1, &v), kResultOk);
+    EXPECT_EQ(v[0], 21047);
+    const std::string stats = sim.Command(QStringLiteral("stats"));
+    EXPECT_NE(stats.find("bad-frames="), std::string::npos) << stats;
+}
+
+TEST_F(SimOnPty, MasterCanCloseAndReopenTheLine) {
+    StartAndOpen();
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(com.ClosePort());
+        ASSERT_TRUE(com.OpenPort()) << "round " << round << ": " << com.LastError().toStdString();
+        EXPECT_EQ(Read(0, 1), kResultOk) << "round " << round;
+    }
+}
+
+TEST_F(SimOnPty, MeasuringModuleAndAddressChangeOverTheLine) {
+    StartAndOpen();
+    ModbusList list;
+    // Read measuring-module parameter 0 (2 bytes, code 0x60): request word 0x0062.
+    list.Append(kFnDspExchange, 10, 2 + 4, 2, 6);
+    list.Values[0] = 0x0062;
+    list.Launch();
+    ASSERT_EQ(ExecuteTransaction(com, list), kResultOk);
+    EXPECT_EQ(list.Values[1], 0x0062) << "the request word comes back, naming parameter 0";
+    EXPECT_EQ(list.Values[2], 4711);
+
+    ASSERT_EQ(Write(mrDevAddr, {12}), kResultOk) << "answered from the old address";
+    com.Address = 12;
+    EXPECT_EQ(Read(0, 1), kResultOk);
+    EXPECT_NE(sim.Command(QStringLiteral("status")).find("address=12"), std::string::npos);
+}
+
+TEST_F(SimOnPty, SavesItsStateOnTerminationAndStartsFromIt) {
+    const QString file = sim.Path(QStringLiteral("saved.mbr"));
+    StartAndOpen({QStringLiteral("--save"), file});
+    ASSERT_EQ(Write(mrContrast, {21}), kResultOk);
+    com.ClosePort();
+    EXPECT_EQ(sim.Stop(), 0);
+
+    SimProcess again;
+    ASSERT_TRUE(again.Start({QStringLiteral("--load"), file}));
+    EXPECT_EQ(again.Command(QStringLiteral("getw Contrast")), "ok 21");
+}
+
+TEST_F(SimOnPty, RefusesABadConfigurationFileWithAClearMessage) {
+    QProcess p;
+    const QString file = sim.Path(QStringLiteral("bad.mbr"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[UserRegs]\r\n0=1\r\nCheckSum=5\r\n");
+    f.close();
+    p.start(sim.program, {QStringLiteral("--link"), sim.Path(QStringLiteral("l")), QStringLiteral("--load"), file});
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_TRUE(p.readAllStandardError().contains("checksum error in [UserRegs]"));
+}
+
+}  // namespace
+}  // namespace tarvix::sim::test
