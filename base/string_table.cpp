@@ -42,6 +42,10 @@ constexpr Entry kStrings[] = {
     {809, QT_TRANSLATE_NOOP("Strings", "Ошибка связи: неверная контрольная сумма")},
     {810, QT_TRANSLATE_NOOP("Strings",
                             "Ошибка при чтении конфигурации из файла: Не найден узел с данными")},
+    {4100, QT_TRANSLATE_NOOP("Strings", "Недопустимое значение: %1")},
+    {4101, QT_TRANSLATE_NOOP("Strings", "%1 выходит за пределы допустимых значений: %2..%3")},
+    {4102, QT_TRANSLATE_NOOP("Strings", "Строка %1 не является числом в формате %2")},
+    {4103, QT_TRANSLATE_NOOP("Strings", "Формат %1 не подходит для вывода значения")},
 };
 
 const Entry* Find(int n) {
