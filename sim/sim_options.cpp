@@ -137,6 +137,7 @@ std::string HelpText() {
         "  --baud N             1200 2400 4800 9600 14400 19200 28800 38400 57600 115200\n"
         "                       (default 115200; register BaudIndex)\n"
         "  --parity P           none, odd or even (default none; register Parity)\n"
+        "                       With --load, the file's settings apply unless these are given.\n"
         "  --stop-bits N        1 or 2 (default 1)\n"
         "  --line-rate BAUD     delay each answer by the wire time of request and answer at\n"
         "                       BAUD, so a pseudo-terminal paces like an RS-485 line\n"

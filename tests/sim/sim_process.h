@@ -18,13 +18,15 @@ public:
 
     ~SimProcess() { Stop(); }
 
-    // Starts the simulator and waits (at most 10 s) for its ready line.
-    ::testing::AssertionResult Start(const QStringList& extra = {}) {
+    // Starts the simulator on a new pseudo-terminal (or, with a device, on that serial
+    // device) and waits (at most 10 s) for its ready line.
+    ::testing::AssertionResult Start(const QStringList& extra = {}, const QString& device = {}) {
         if (!dir_.isValid()) return ::testing::AssertionFailure() << "no temporary folder";
-        link_ = dir_.filePath(QStringLiteral("line"));
+        link_ = device.isEmpty() ? dir_.filePath(QStringLiteral("line")) : device;
         control_ = dir_.filePath(QStringLiteral("control"));
-        QStringList args{QStringLiteral("--link"), link_, QStringLiteral("--control"), control_,
-                         QStringLiteral("--seed"), QStringLiteral("1")};
+        QStringList args{device.isEmpty() ? QStringLiteral("--link") : QStringLiteral("--device"),
+                         link_, QStringLiteral("--control"), control_, QStringLiteral("--seed"),
+                         QStringLiteral("1")};
         args += extra;
         process_.start(program, args);
         if (!process_.waitForStarted(5000)) {

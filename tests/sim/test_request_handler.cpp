@@ -235,5 +235,24 @@ TEST(SimHandler, FaultPlanSpoilsAnswersTheWayAMasterTellsApart) {
     EXPECT_NE(slave.device.Word(mrContrast), 60) << "a silent device does not execute either";
 }
 
+TEST(SimHandler, RandomFaultsSpoilTheirShareOfAnswers) {
+    Slave slave(11);
+    const Bytes request = Read(1, 0, 2);
+    const Bytes good = Exchange(slave, request);
+    auto goodAnswers = [&](int n) {
+        int count = 0;
+        for (int i = 0; i < n; ++i) count += Exchange(slave, request) == good ? 1 : 0;
+        return count;
+    };
+    slave.faults.randomRate = 1.0;
+    EXPECT_EQ(goodAnswers(50), 0);
+    slave.faults.randomRate = 0.2;
+    const int some = goodAnswers(1000);
+    EXPECT_GT(some, 700);
+    EXPECT_LT(some, 900);
+    slave.faults.randomRate = 0.0;
+    EXPECT_EQ(goodAnswers(50), 50);
+}
+
 }  // namespace
 }  // namespace tarvix::sim::test

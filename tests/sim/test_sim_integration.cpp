@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 
 #include <bit>
+#include <chrono>
 #include <map>
 #include <vector>
 
@@ -25,7 +26,10 @@ struct SimOnPty : ::testing::Test {
 
     void StartAndOpen(const QStringList& extra = {QStringLiteral("--freeze")}) {
         ASSERT_TRUE(sim.Start(extra));
-        com.PortName = sim.Link();
+        Open(sim.Link());
+    }
+    void Open(const QString& port) {
+        com.PortName = port;
         com.SetBaudRate(115200);
         com.AnsDelay = 200;
         com.Address = 1;
@@ -216,6 +220,42 @@ TEST_F(SimOnPty, SavesItsStateOnTerminationAndStartsFromIt) {
     SimProcess again;
     ASSERT_TRUE(again.Start({QStringLiteral("--load"), file}));
     EXPECT_EQ(again.Command(QStringLiteral("getw Contrast")), "ok 21");
+}
+
+TEST_F(SimOnPty, LineRateMakesAnswersTakeTheirWireTime) {
+    StartAndOpen({QStringLiteral("--line-rate"), QStringLiteral("1200")});
+    com.AnsDelay = 2000;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(Read(0, 1), kResultOk);
+    // 8 request and 7 answer bytes with their silences, 10 bits each at 1200 baud.
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(180));
+}
+
+TEST_F(SimOnPty, ServesASerialDevice) {
+    if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty()) {
+        GTEST_SKIP() << "socat is not installed (the test command installs it)";
+    }
+    // A pair of connected pseudo-terminals stands in for a null-modem cable.
+    QProcess socat;
+    socat.setProcessChannelMode(QProcess::MergedChannels);  // socat logs on stderr
+    const QString device = sim.Path(QStringLiteral("device")), cable = sim.Path(QStringLiteral("cable"));
+    socat.start(QStringLiteral("socat"), {QStringLiteral("-d"), QStringLiteral("-d"),
+                                          QStringLiteral("pty,raw,echo=0,link=") + device,
+                                          QStringLiteral("pty,raw,echo=0,link=") + cable});
+    QByteArray log;
+    while (!log.contains("starting data transfer loop") && socat.waitForReadyRead(5000)) {
+        log += socat.readAll();
+    }
+    ASSERT_TRUE(log.contains("starting data transfer loop")) << log.toStdString();
+    ASSERT_TRUE(sim.Start({QStringLiteral("--baud"), QStringLiteral("19200")}, device));
+    EXPECT_TRUE(sim.ReadyLine().contains(QStringLiteral("baud 19200")));
+    Open(cable);
+    std::vector<std::uint16_t> v;
+    EXPECT_EQ(Read(mrSerialNumberDevice, 1, &v), kResultOk);
+    EXPECT_EQ(v.at(0), 21047);
+    sim.Stop();
+    socat.terminate();
+    socat.waitForFinished(2000);
 }
 
 TEST_F(SimOnPty, RefusesABadConfigurationFileWithAClearMessage) {
