@@ -1,5 +1,6 @@
 // The control language, the start options and the configuration files of the simulator.
 #include "base/ini_file.h"
+#include "model/param_table.h"
 #include "model/register_ids.h"
 #include "sim/config_file.h"
 #include "sim/control_commands.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <string>
 
 namespace tarvix::sim {
@@ -170,6 +172,10 @@ TEST(SimConfigFile, SavedFileLoadsIntoAnotherDeviceWithEveryRegister) {
     EXPECT_EQ(ini.ReadInteger(QStringLiteral("UserRegs"), QStringLiteral("CheckSum"), -1), sum & 0xFFFF);
     EXPECT_EQ(ini.ReadSection(QStringLiteral("UserRegs")).size(), 654 + 1);
     EXPECT_TRUE(ini.ReadDateTime(QStringLiteral("Config"), QStringLiteral("DateTime"), {}).isValid());
+
+    const auto& set = RegisterMap::Instance().FileSet();
+    EXPECT_TRUE(std::equal(set.begin(), set.end(), DumpSet.begin(), DumpSet.end()))
+        << "the registers the program's checksum covers";
 
     Slave b(2);
     ASSERT_TRUE(LoadConfiguration(path, b.device, &error)) << error.toStdString();

@@ -1,5 +1,6 @@
 // The simulated transmitter's measurement and firmware behaviour as the program sees it
 // through registers: units, totals, zero adjustment, status words, switches, restarts.
+#include "model/param_table.h"
 #include "model/register_ids.h"
 #include "sim/device.h"
 
@@ -211,6 +212,24 @@ TEST_F(SimDevice, LinkSettingsAreReportedOnceAfterTheyChange) {
     EXPECT_EQ(d.Link().parity, 2);
     const std::uint16_t zero = 0;
     EXPECT_EQ(d.WriteHolding(mrDevAddr, 1, &zero), 3);
+}
+
+TEST_F(SimDevice, TakesBackEveryValueTheProgramMayWriteAtAnyAccessLevel) {
+    // What a register dump written back row by row sends: each row the program may write
+    // at its access level, with the value the device holds (protected rows inside the key
+    // bracket, as the program sends them).
+    for (int level = 1; level <= 3; ++level) {
+        ASSERT_EQ(WriteWord(mrSensorData_AccessKey, d.AccessKey()), 0);
+        for (int row = 0; row < FirstDspRow; ++row) {
+            if (!IsRegisterRow(row) || !ParamWritableAt(row, level)) continue;
+            const int reg = ParamRegs[static_cast<std::size_t>(row)].Reg;
+            if (reg == mrSensorData_AccessKey) continue;
+            const int count = RowRegCount(row);
+            const std::uint16_t values[2] = {d.Word(reg), d.Word(reg + 1)};
+            EXPECT_EQ(d.WriteHolding(reg, count, values), 0)
+                << ParamRegs[static_cast<std::size_t>(row)].Name << " at level " << level;
+        }
+    }
 }
 
 TEST_F(SimDevice, SameSeedGivesTheSameMeasurements) {
