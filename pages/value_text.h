@@ -17,13 +17,13 @@ namespace tarvix {
 // What the conversions need to know of a value descriptor (ValueService): the widget layer's
 // descriptor holds one of these beside its controls.
 struct ValueDescriptor {
-    QString Format;  // numeric picture of a float, printf-style format of a word; empty: none
-    MenuLines Menu;  // the current language's menu lines; empty: no menu
+    QString Format{};  // numeric picture of a float, printf-style format of a word; empty: none
+    MenuLines Menu{};  // the current language's menu lines; empty: no menu
     int ControlCount = 0;
     bool FirstIsCombo = false;
     // The item text of the first control (a combo) at an index; a null QString when it has
     // no such item. May be empty when FirstIsCombo is false.
-    std::function<QString(int index)> ComboItemText;
+    std::function<QString(int index)> ComboItemText{};
 };
 
 // The high registers of the four totalisers' sums (Sum1, Sum3, Sum2, Sum4).

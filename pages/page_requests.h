@@ -1,0 +1,110 @@
+// The requests that read and write a page: holding-register and measuring-module reads of
+// bound controls merged into few ranges, the writes of modified controls with the access-key
+// bracket around the protected sensor data, and the fixed reads of the table pages.
+// Everything here fills a ModbusList; starting it is the caller's.
+#pragma once
+
+#include "link/modbus_list.h"
+#include "model/register_image.h"
+#include "pages/catalogue.h"
+#include "pages/dsp_value.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <span>
+
+namespace tarvix {
+
+// Flags of OpList whose post-processing the result distribution runs.
+inline constexpr std::uint16_t kFlagErrorsRead = 0x0008;
+inline constexpr std::uint16_t kFlagRs485Written = 0x0010;
+inline constexpr std::uint16_t kFlagPwlRead = 0x0080;
+inline constexpr std::uint16_t kFlagTargetFluidRead = 0x0800;
+inline constexpr std::uint16_t kFlagCarrierFluidRead = 0x1000;
+
+// Writing this register opens the protection of the sensor data (the key) or closes it (0).
+inline constexpr int kAccessKeyRegister = 201;
+
+// The read of identifier mr (a float's two registers), unless a read already starts at the
+// value's first register.
+void AddRead(ModbusList& list, int mr);
+// The read of measuring-module parameter n.
+void AddDspRead(ModbusList& list, int n);
+// The read of whatever the control is bound to; nothing for an unbound control.
+void AddReadForControl(ModbusList& list, QStringView control, const Bindings& bindings);
+
+// One group box placed directly on a page: the controls placed directly in it, in order.
+// Skip is set for a group box whose tag is not 0 (its values come from requests of their
+// own).
+struct PageGroupBox {
+    bool Skip = false;
+    QStringList Controls{};
+};
+
+// The reads of a page: every control of every group box not skipped, in page order.
+void ReadPageRequests(ModbusList& list, std::span<const PageGroupBox> groups,
+                      const Bindings& bindings);
+
+// Merges the holding-register reads of a list into ranges: registers more than 10 apart
+// start a new range, registers between are read too. A list holding anything but reads is
+// left as it is, and so is one the merge cannot hold (more than 255 registers or ranges, or
+// more registers than the list has slots). A range longer than one answer can carry (125
+// registers) is split.
+void CoalesceReads(ModbusList& list);
+
+// The access key: the CRC-16 of register 1300 (CUR_SN) as the image holds it, low byte first.
+std::uint16_t AccessKey(const RegisterImage& image);
+
+// The write of a modified control bound to b. convert puts the control's content into the
+// image or the DSP values (ControlToRegister / ControlToDsp) and may throw UserError. A value
+// whose first register a write of the list already starts at is not converted again. The
+// first protected value of a page write appends the closing write (201 <- 0) in front of it
+// and sets keyNeeded; WritePage appends the opening write last, so that the list, executed
+// from its last entry, sends the key first.
+void AddWriteForControl(ModbusList& list, const Binding& b, bool& keyNeeded,
+                        const RegisterImage& image, const DspValueArray& dspValues,
+                        const std::function<void()>& convert);
+
+// The measuring-module read of the six ADC codes.
+void AddAdcRead(ModbusList& list);
+// The readers of the table pages.
+void AddPwlRead(ModbusList& list);
+void AddTargetFluidRead(ModbusList& list);
+void AddCarrierFluidRead(ModbusList& list);
+
+// A control of a page as WritePage sees it, in page order (group boxes placed directly on
+// the page, controls placed directly in them).
+struct PageControlState {
+    QString Name{};
+    bool Modified = false;
+    bool Visible = true;
+};
+
+enum class WritePageResult { Ok = 0, NotReady = 1, Offline = 2, Busy = 3 };
+
+// What WritePage works with; the window supplies the conversions and the marks.
+struct PageWriteContext {
+    bool WindowReady = false;
+    int WorkMode = 0;  // 0 offline, 1 online, 2 file
+    ModbusList& OpList;
+    const Bindings& Binds;
+    const RegisterImage& Image;
+    const DspValueArray& DspValues;
+    // ControlToRegister / ControlToDsp of the control's descriptor; may throw UserError.
+    std::function<void(const QString& control, const Binding& b)> Convert;
+    std::function<void(const QString& control)> ClearMark;
+    std::function<void()> StartOpList;
+};
+
+// Writes the modified visible controls of a page into OpList and launches it (and, when
+// start is set, runs StartOpList). Refuses, changing nothing, while the window is not ready,
+// offline, or while OpList is busy. A conversion error clears that control's mark and
+// propagates; the marks of the controls before it are cleared already and the list is not
+// launched. Nothing modified: nothing is launched and the result is Ok.
+WritePageResult WritePage(const QString& page, std::span<const PageControlState> controls,
+                          bool start, PageWriteContext& ctx);
+
+}  // namespace tarvix
