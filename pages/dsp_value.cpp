@@ -83,7 +83,10 @@ QString DspValueText(int code, const DspValue& raw, const ValueDescriptor& dc, Q
 DspInputResult ControlValueToDsp(int n, const ControlInput& input, QChar decimalSep) {
     const int code = DspCode(n);
     if (const int* index = std::get_if<int>(&input)) {
-        return {Bytes(static_cast<std::uint32_t>(*index)), QString()};
+        const std::uint32_t bits = code == kDspFloat
+                                       ? std::bit_cast<std::uint32_t>(static_cast<float>(*index))
+                                       : static_cast<std::uint32_t>(*index);
+        return {Bytes(bits), QString()};
     }
     const QString& s = std::get<QString>(input);
     switch (code) {

@@ -84,6 +84,12 @@ void AddReadForControl(ModbusList& list, QStringView control, const Bindings& bi
     }
 }
 
+void AddPollListReads(ModbusList& list, QStringView page, const Bindings& bindings) {
+    for (const char* control : PollListOf(page)) {
+        AddReadForControl(list, QString::fromLatin1(control), bindings);
+    }
+}
+
 void ReadPageRequests(ModbusList& list, std::span<const PageGroupBox> groups,
                       const Bindings& bindings) {
     for (const PageGroupBox& g : groups) {

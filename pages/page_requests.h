@@ -36,6 +36,10 @@ void AddDspRead(ModbusList& list, int n);
 // The read of whatever the control is bound to; nothing for an unbound control.
 void AddReadForControl(ModbusList& list, QStringView control, const Bindings& bindings);
 
+// The reads the poll cycle adds while page is the active one: one per control of its poll
+// list (nothing for a page without one).
+void AddPollListReads(ModbusList& list, QStringView page, const Bindings& bindings);
+
 // One group box placed directly on a page: the controls placed directly in it, in order.
 // Skip is set for a group box whose tag is not 0 (its values come from requests of their
 // own).

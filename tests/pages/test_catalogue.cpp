@@ -137,8 +137,6 @@ TEST(Catalogue, PagesAndPollLists) {
     std::set<std::string> unique(pages.begin(), pages.end());
     EXPECT_EQ(unique.size(), 51u);
     EXPECT_EQ(PageIndexOf(u"TabSheet1"), 0);
-    EXPECT_EQ(PageIndexOf(u"PageErrors"), 5);
-    EXPECT_EQ(PageIndexOf(u"PagePwlCorr"), 36);
     EXPECT_EQ(PageIndexOf(u"PageDspFile"), 48);
     EXPECT_EQ(PageIndexOf(u"PageCorio"), 50);
     EXPECT_EQ(PageIndexOf(u"Nowhere"), -1);

@@ -69,32 +69,21 @@ TEST(DeviceMenus, ItemTextsByLanguage) {
         int Value;
         const char16_t* Text;
     } cases[] = {
-        {MenuId::UnitMassFlow, 0, 8, u"т/ч"},
         {MenuId::UnitVolumeFlow, 0, 3, u"м3/с"},
         {MenuId::UnitVolumeFlow, 1, 3, u"m3/s"},
-        {MenuId::UnitTemperature, 1, 1, u"°K"},
         {MenuId::UnitMass, 0, 0, u"г "},
         {MenuId::UnitMass, 1, 2, u"t "},
-        {MenuId::UnitCorrVolume, 0, 2, u"нм3"},
         {MenuId::Language, 1, 0, u"Русский"},
-        {MenuId::Language, 0, 1, u"English"},
         {MenuId::BaudRate, 0, 0, u"  1200"},
         {MenuId::BaudRate, 1, 4, u" 14400"},
-        {MenuId::BaudRate, 0, 9, u"115200"},
-        {MenuId::AssignFieldMix1, 0, 0, u"НЕТ ВЫВОДА"},
         {MenuId::AssignFieldMix1, 0, 15, u"Масс. расх. в %"},
         {MenuId::AssignField2, 1, 26, u"Carr. vol. conc."},
         {MenuId::AssignStatus, 1, 15, u"Totalizer 4  L.V."},
         {MenuId::FailsafeFreq, 0, 0, u"O Гц"},
-        {MenuId::PulseFailsafe, 0, 0, u"0 Гц"},
-        {MenuId::CurrentFailsafe, 1, 1, u"22.6 mA"},
         {MenuId::FormatVariable, 0, 3, u"ХХХХ.ХХХ"},
         {MenuId::Sertification, 1, 0, u"None-Ex"},
-        {MenuId::Sertification, 0, 0, u"Общепр."},
         {MenuId::SensorType, 0, 5, u"1ExiaIIB(T6)"},
         {MenuId::ApproxMethod, 0, 1, u"Кус.-лин."},
-        {MenuId::OnOff, 1, 1, u"On"},
-        {MenuId::Orientation, 0, 1, u"180°"},
     };
     for (const auto& c : cases) {
         const MenuLines lines = MenuLinesOf(c.Menu, c.Lang);

@@ -126,6 +126,13 @@ TEST_F(PageRequests, LongRangesAreSplitToWhatOneAnswerCarries) {
     EXPECT_EQ(op.Slot[op.Len], static_cast<int>(covered.size()));
 }
 
+TEST_F(PageRequests, PollListOfTheActivePage) {
+    AddPollListReads(op, u"PageTotal1", bindings);
+    AddPollListReads(op, u"PageLCD", bindings);  // no poll list
+    CoalesceReads(op);
+    EXPECT_EQ(Entries(op), (std::vector<Entry>{{3, 702, 8}}));
+}
+
 TEST_F(PageRequests, MeasuringModuleAndTableReads) {
     AddDspRead(op, 7);  // MinCode_ADC3_3w: 4 bytes, code 0x80
     AddDspRead(op, 1);  // ManufactureData: a 3-byte date
