@@ -3,6 +3,7 @@
 #include "base/date_time.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tarvix {
 
@@ -31,40 +32,60 @@ void ComSetup::SetBaudRate(std::int32_t baud) {
     CharTime = static_cast<std::uint8_t>(CharTimeFor(baud));
 }
 
+std::shared_ptr<SerialDevice> ComSetup::Handle() const {
+    std::lock_guard lock(handleMutex_);
+    return handle_;
+}
+
+void ComSetup::SetHandle(std::shared_ptr<SerialDevice> device) {
+    std::shared_ptr<SerialDevice> old;
+    {
+        std::lock_guard lock(handleMutex_);
+        old = std::exchange(handle_, std::move(device));
+    }
+    // old is released here, outside the lock.
+}
+
+void ComSetup::Attach(std::unique_ptr<SerialDevice> device) { SetHandle(std::move(device)); }
+
 bool ComSetup::OpenPort() {
-    Handle.reset();
+    SetHandle(nullptr);
     lastError_.clear();
     LineSettings s;
     s.baudRate = BaudRate;
     s.parity = Parity;
     s.stopBits = StopBits;
-    Handle = opener_(PortName, s, &lastError_);
-    return Handle != nullptr;
+    std::unique_ptr<SerialDevice> device = opener_(PortName, s, &lastError_);
+    const bool ok = device != nullptr;
+    SetHandle(std::move(device));
+    return ok;
 }
 
 bool ComSetup::ClosePort() {
-    if (!Handle) return false;
-    Handle.reset();
+    if (!Handle()) return false;
+    SetHandle(nullptr);
     return true;
 }
 
 void ComSetup::PurgeInput() {
-    if (Handle) Handle->PurgeInput();
+    if (const auto line = Handle()) line->PurgeInput();
 }
 
 int ComSetup::WriteBytes(int n) {
     n = std::clamp(n, 0, static_cast<int>(TxBuf.size()));
-    if (!Handle) return 0;
-    const int written = Handle->Write(TxBuf.data(), n);
+    const auto line = Handle();
+    if (!line) return 0;
+    const int written = line->Write(TxBuf.data(), n);
     if (trace_) trace_->Sent(TxBuf.data(), written, NowStamp());
     return written;
 }
 
 int ComSetup::ReadBytes(int n) {
     n = std::clamp(n, 0, static_cast<int>(RxBuf.size()));
-    if (!Handle) return 0;
+    const auto line = Handle();
+    if (!line) return 0;
     const int total = AnsDelay + n * CharTime;
-    const int got = Handle->Read(RxBuf.data(), n, total, CharTime);
+    const int got = line->Read(RxBuf.data(), n, total, CharTime);
     if (trace_) trace_->Received(RxBuf.data(), got, NowStamp());
     return got;
 }

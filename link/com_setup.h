@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 
 namespace tarvix {
 
@@ -32,7 +33,6 @@ public:
     ComSetup(const ComSetup&) = delete;
     ComSetup& operator=(const ComSetup&) = delete;
 
-    std::unique_ptr<SerialDevice> Handle;  // the open port, or none
     QString PortName;
     std::int32_t BaudRate = 115200;
     std::int32_t StopBits = 0;  // 0 one, 2 two
@@ -52,7 +52,12 @@ public:
     bool OpenPort();
     // Closes the port; false when none was open.
     bool ClosePort();
-    bool IsOpen() const { return Handle != nullptr; }
+    bool IsOpen() const { return Handle() != nullptr; }
+    // The open port, or none. The worker holds its own reference for the length of each
+    // raw operation, so closing the port from the window thread (leaving the online state
+    // while a read is still waiting) never pulls the line from under a running read: the
+    // device closes when that read has returned.
+    std::shared_ptr<SerialDevice> Handle() const;
     const QString& LastError() const { return lastError_; }
 
     void PurgeInput();
@@ -64,10 +69,14 @@ public:
     // Replaces the way ports are opened (tests use a memory line; Windows its own API).
     void SetOpener(SerialOpener opener) { opener_ = opener; }
     // Puts an already open line in place of the port (tests); the previous one is closed.
-    void Attach(std::unique_ptr<SerialDevice> device) { Handle = std::move(device); }
+    void Attach(std::unique_ptr<SerialDevice> device);
     void SetTrace(FrameTrace* trace) { trace_ = trace; }
 
 private:
+    void SetHandle(std::shared_ptr<SerialDevice> device);
+
+    mutable std::mutex handleMutex_;
+    std::shared_ptr<SerialDevice> handle_;
     SerialOpener opener_;
     FrameTrace* trace_ = nullptr;
     QString lastError_;

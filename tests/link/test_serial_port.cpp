@@ -120,7 +120,7 @@ TEST(SerialPort, EveryRateOfTheListIsApplied) {
         com.PortName = pty.slavePath;
         com.SetBaudRate(baud);
         ASSERT_TRUE(com.OpenPort()) << baud;
-        auto* dev = dynamic_cast<PosixSerialDevice*>(com.Handle.get());
+        auto* dev = dynamic_cast<PosixSerialDevice*>(com.Handle().get());
         ASSERT_NE(dev, nullptr);
         EXPECT_EQ(GetLinuxBaudRate(dev->fd()), baud);
     }

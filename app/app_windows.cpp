@@ -1,0 +1,27 @@
+#include "app_windows.h"
+
+#include "app/dialog_shells.h"
+#include "app/main_window.h"
+#include "connect/form_connecting.h"
+#include "connect/form_setup_com.h"
+
+namespace tarvix {
+
+std::unique_ptr<TForm1> CreateMainWindows(Program& program) {
+    auto form = std::make_unique<TForm1>(program);
+    TForm1* owner = form.get();
+    auto* setupCom = new TFormSetupCom(program, owner);
+    new PlaceholderDialog(QStringLiteral("TFormRegDump"), QStringLiteral("Дамп регистров"), owner);
+    new PlaceholderDialog(QStringLiteral("TFormLogFiles"), QStringLiteral("Файлы журнала"), owner);
+    new PlaceholderDialog(QStringLiteral("TFormCurCalibr"),
+                          QStringLiteral("Мастер калибровки токового выхода"), owner);
+    new PlaceholderDialog(QStringLiteral("TFormAbout"), QStringLiteral("О программе"), owner);
+    new PlaceholderDialog(QStringLiteral("TFormFormats"), QStringLiteral("Формат значений"), owner);
+    auto* connecting = new TFormConnecting(owner);
+    new PlaceholderDialog(QStringLiteral("TFormDspRegDump"), QStringLiteral("Дамп DspEeprom"),
+                          owner);
+    form->SetDialogs(setupCom, connecting);
+    return form;
+}
+
+}  // namespace tarvix

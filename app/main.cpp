@@ -1,0 +1,34 @@
+// tarvix: the service and configuration program of the transmitter.
+#include "app/app_windows.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "base/string_table.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+#include <memory>
+
+int main(int argc, char** argv) {
+    // Windows installers look for a named mutex to see whether the program runs; Linux
+    // packages have no such check, so nothing stands for it here.
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvix"));
+    QApplication::setOrganizationName(QStringLiteral("Tarvix"));
+    try {
+        const QString folder = tarvix::ChooseProgramFolder(QCoreApplication::applicationDirPath());
+        tarvix::Journal::Environment env;
+        env.systemError = [](const QString& text) {
+            QMessageBox box(QMessageBox::Information, QStringLiteral("GetLastError"), text);
+            box.exec();
+        };
+        tarvix::Program program(folder, env);
+        std::unique_ptr<tarvix::TForm1> form = tarvix::CreateMainWindows(program);
+        form->show();
+        return app.exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, tarvix::Str(0), QString::fromLocal8Bit(e.what()));
+        return 1;
+    }
+}

@@ -1,0 +1,243 @@
+#include "main_window.h"
+
+#include "app/navigation.h"
+#include "app/program.h"
+#include "base/string_table.h"
+#include "base/user_error.h"
+#include "connect/form_connecting.h"
+#include "connect/form_setup_com.h"
+#include "link/thread_com.h"
+#include "model/param_table.h"
+#include "ui_main_window.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tarvix {
+
+TForm1::TForm1(Program& program, QWidget* parent)
+    : QMainWindow(parent), p_(program), ui_(std::make_unique<Ui::TForm1>()) {
+    ui_->setupUi(this);
+    message_ = &ShowProgramMessage;
+    inputBox_ = [](QWidget* owner, const QString& prompt, const QString& def) {
+        bool ok = false;
+        const QString text =
+            QInputDialog::getText(owner, Str(0), prompt, QLineEdit::Normal, def, &ok);
+        return ok ? std::optional<QString>(text) : std::nullopt;
+    };
+    // The worker runs from here to the end of the program (both lists are idle now).
+    worker_ = std::make_unique<ThreadCom>(*p_.Lists, p_.Com, p_.Worker);
+    worker_->Begin();
+    p_.OnWorkerDead = [this] {
+        timerPoll_->stop();
+        timerOp_->stop();
+        ReportDeadWorker(false);
+    };
+
+    timerPoll_ = new QTimer(this);
+    timerPoll_->setObjectName(QStringLiteral("TimerPoll"));
+    timerPoll_->setInterval(1000);
+    timerOp_ = new QTimer(this);
+    timerOp_->setObjectName(QStringLiteral("TimerOp"));
+    timerOp_->setInterval(50);
+    timerRetry_ = new QTimer(this);
+    timerRetry_->setObjectName(QStringLiteral("TimerRetry"));
+    timerRetry_->setInterval(200);
+    connect(timerPoll_, &QTimer::timeout, this, &TForm1::TimerPollTimer);
+    connect(timerOp_, &QTimer::timeout, this, &TForm1::TimerOpTimer);
+    connect(timerRetry_, &QTimer::timeout, this, &TForm1::TimerRetryTimer);
+
+    BuildMenus();
+    BuildStatusBar();
+    BuildPages();
+    BuildTree();
+
+    p_.LangIndex = p_.Settings.ReadInteger(QStringLiteral("Languages"), QStringLiteral("Selected"), 0);
+    (p_.LangIndex == 1 ? ui_->MenuEnglish : ui_->MenuRussian)->setChecked(true);
+    // The measuring module's EEPROM dump is a service function.
+    ui_->MenuDspEeprom->setVisible(AccessLevel < 3);
+    ui_->MenuSwitchOfflineWhenNoAnswer->setChecked(p_.Settings.ReadBool(
+        QStringLiteral("Settings"), QStringLiteral("SwitchOfflineWhenNoAnswer"), false));
+
+    ui_->ListBoxLog->setModel(&p_.JournalList);
+    connect(&p_.JournalList, &JournalModel::LineAppended, this, [this](int row) {
+        const QModelIndex index = p_.JournalList.index(row);
+        ui_->ListBoxLog->setCurrentIndex(index);
+        ui_->ListBoxLog->scrollTo(index);
+    });
+    ui_->SplitterLog->setStretchFactor(0, 1);
+    ui_->SplitterLog->setStretchFactor(1, 0);
+    hooks_.Distribute = WindowDistributeHooks();
+}
+
+TForm1::~TForm1() {
+    // The worker must be stopped before the lists and the port it uses go away.
+    worker_.reset();
+}
+
+void TForm1::SetDialogs(TFormSetupCom* setupCom, TFormConnecting* connecting) {
+    setupCom_ = setupCom;
+    connecting_ = connecting;
+    if (connecting_) {
+        connect(connecting_, &TFormConnecting::OfflineRequested, this, &TForm1::MenuOfflineClick);
+    }
+}
+
+void TForm1::BuildMenus() {
+    auto* modes = new QActionGroup(this);
+    for (QAction* a : {ui_->MenuOnline, ui_->MenuOffline, ui_->MenuFile}) modes->addAction(a);
+    auto* levels = new QActionGroup(this);
+    for (QAction* a : {ui_->MenuAll, ui_->MenuErrors, ui_->MenuNone}) levels->addAction(a);
+    auto* languages = new QActionGroup(this);
+    for (QAction* a : {ui_->MenuRussian, ui_->MenuEnglish}) languages->addAction(a);
+
+    // The mode items show the mode; only the commands move the check mark, so a click first
+    // puts the mark back where it was and then runs the command.
+    connect(ui_->MenuOnline, &QAction::triggered, this, [this] {
+        SetModeItem(modeItem_);
+        MenuOnlineClick();
+    });
+    connect(ui_->MenuOffline, &QAction::triggered, this, [this] {
+        SetModeItem(modeItem_);
+        MenuOfflineClick();
+    });
+    connect(ui_->MenuFile, &QAction::triggered, this, [this] { SetModeItem(modeItem_); });
+    connect(ui_->N19, &QAction::triggered, this, &QWidget::close);
+    connect(ui_->N15, &QAction::triggered, this, &TForm1::N15Click);
+    connect(ui_->MenuPollInterval, &QAction::triggered, this, &TForm1::MenuPollIntervalClick);
+    connect(ui_->MenuSwitchOfflineWhenNoAnswer, &QAction::triggered, this,
+            &TForm1::MenuSwitchOfflineWhenNoAnswerClick);
+    connect(ui_->N14, &QAction::triggered, this, [this] { p_.JournalList.Clear(); });
+    connect(ui_->MenuAll, &QAction::triggered, this, [this] { p_.Log.SetJournalFilter(kFilterAll); });
+    connect(ui_->MenuErrors, &QAction::triggered, this,
+            [this] { p_.Log.SetJournalFilter(kFilterErrors); });
+    connect(ui_->MenuNone, &QAction::triggered, this,
+            [this] { p_.Log.SetJournalFilter(kFilterNothing); });
+    connect(ui_->ButtonSave, &QPushButton::clicked, this, &TForm1::ButtonSaveClick);
+    connect(ui_->ButtonCancel, &QPushButton::clicked, this, &TForm1::ButtonCancelClick);
+}
+
+void TForm1::BuildStatusBar() {
+    const int widths[5] = {150, 230, 0, 130, 0};
+    for (int i = 0; i < 5; ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        if (widths[i] > 0) label->setMinimumWidth(widths[i]);
+        ui_->StatusBar1->addWidget(label, i == 2 ? 1 : 0);
+        statusPanels_[i] = label;
+    }
+    labelGot_ = new QLabel(QStringLiteral("0"), this);
+    labelGot_->setObjectName(QStringLiteral("LabelGot"));
+    labelGot_->setToolTip(tr("Успешных обменов с расходомером"));
+    labelLost_ = new QLabel(QStringLiteral("0"), this);
+    labelLost_->setObjectName(QStringLiteral("LabelLost"));
+    labelLost_->setToolTip(tr("Неудачных обменов с расходомером"));
+    ui_->StatusBar1->addPermanentWidget(labelGot_);
+    ui_->StatusBar1->addPermanentWidget(labelLost_);
+}
+
+void TForm1::BuildPages() {
+    for (int i = 0; i < kPageCount; ++i) {
+        auto* page = new QWidget(ui_->PageControl1);
+        page->setObjectName(QString::fromLatin1(kPageNames[static_cast<std::size_t>(i)]));
+        if (i == kPageStart) {
+            auto* layout = new QVBoxLayout(page);
+            auto* hint = new QLabel(
+                tr("Переведите программу в режим \"Онлайн\", затем выберите пункт из списка слева"),
+                page);
+            hint->setObjectName(QStringLiteral("LabelStartHint"));
+            hint->setAlignment(Qt::AlignCenter);
+            hint->setWordWrap(true);
+            layout->addWidget(hint);
+        }
+        ui_->PageControl1->addWidget(page);
+    }
+}
+
+void TForm1::SetModeItem(QAction* item) {
+    modeItem_ = item ? item : ui_->MenuOffline;
+    modeItem_->setChecked(true);
+}
+
+void TForm1::SetStatus(int panel, const QString& text) {
+    if (panel >= 0 && panel < 5) statusPanels_[panel]->setText(text);
+}
+
+QString TForm1::StatusText(int panel) const {
+    return (panel >= 0 && panel < 5 && statusPanels_[panel]) ? statusPanels_[panel]->text() : QString();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow() {
+    // A fixed width, as the pages are laid out for it; the height may grow.
+    resize(width(), 522 + menuBar()->height() + statusBar()->sizeHint().height());
+    setMinimumWidth(width());
+    setMaximumWidth(width());
+    setMinimumHeight(height());
+    ui_->SplitterLog->setSizes({height(), 49});
+    ShowPage(kPageStart);
+
+    p_.Log.Open();
+    ShowDisconnected();
+    if (setupCom_) {
+        try {
+            setupCom_->LoadSettings();
+        } catch (const std::exception& e) {
+            HandleError(e);
+        }
+    }
+    SetStatus(0, p_.Com.PortName);
+    p_.Log.SetJournalFilter(kFilterAll);
+    ui_->MenuAll->setChecked(true);
+    SetTreeCaptions(p_.LangIndex);
+    PruneTree();
+    SelectNode(0);
+    rememberedNode_ = 0;
+    p_.Started = true;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    timerPoll_->stop();
+    timerOp_->stop();
+    timerRetry_->stop();
+    p_.Log.Close();
+    p_.Started = false;
+    event->accept();
+}
+
+void TForm1::ReportDeadWorker(bool withMessage) {
+    // Every later tick and wait finds the dead worker again; the user hears of it once.
+    if (!deadJournalled_) {
+        deadJournalled_ = true;
+        p_.Log.WriteJournal(Str(144), kJournalError);
+    }
+    if (withMessage && !deadShown_) {
+        deadShown_ = true;
+        message_(this, QMessageBox::Critical, Str(145), QMessageBox::Ok);
+    }
+}
+
+void TForm1::HandleError(const std::exception& e) {
+    const auto* user = dynamic_cast<const UserError*>(&e);
+    if (user && p_.Worker.WorkerDead.load() && user->message() == Str(145)) {
+        ReportDeadWorker(true);
+        return;
+    }
+    message_(this, QMessageBox::Critical,
+             user ? user->message() : QString::fromLocal8Bit(e.what()), QMessageBox::Ok);
+}
+
+}  // namespace tarvix

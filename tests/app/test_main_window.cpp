@@ -1,0 +1,264 @@
+// The main window against the simulated transmitter on a pseudo-terminal: connecting,
+// polling, a silent device, an overrun poll budget, going offline, the settings prompt, a
+// dying worker, the poll interval box, and the journal's closing line.
+#include "app/app_windows.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "base/cp1251.h"
+#include "base/string_table.h"
+#include "connect/form_connecting.h"
+#include "link/modbus_rtu.h"
+#include "support/sim_runner.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <stdexcept>
+
+namespace tarvix {
+namespace {
+
+// A file-mode stand-in whose first read breaks the worker's loop.
+struct BrokenFile : FileTransactions {
+    std::uint8_t FileRead(ModbusList&, int) override { throw std::runtime_error("broken"); }
+    std::uint8_t FileWrite(ModbusList&, int) override { return 0; }
+};
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<testing::SimRunner> sim_;
+    std::unique_ptr<Program> p_;
+    std::unique_ptr<TForm1> form_;
+    QStringList messages_;                       // texts of the message boxes shown
+    QMessageBox::StandardButton answer_ = QMessageBox::No;
+
+    // A fresh program in a fresh folder whose settings name the simulator's line.
+    void Launch(const QString& ansDelay = QStringLiteral("100")) {
+        p_ = std::make_unique<Program>(dir_->path());
+        p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("ComNumber"), sim_->Link());
+        p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("BaudRate"),
+                                 QStringLiteral("115200"));
+        p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("AnsDelay"), ansDelay);
+        form_ = CreateMainWindows(*p_);
+        form_->SetMessageBox([this](QWidget*, QMessageBox::Icon, const QString& text,
+                                    QMessageBox::StandardButtons) {
+            messages_ << text;
+            return answer_;
+        });
+        form_->show();
+    }
+    QStringList Journal() const {
+        QStringList lines;
+        for (int i = 0; i < p_->JournalList.rowCount(); ++i) {
+            lines << p_->JournalList.data(p_->JournalList.index(i), Qt::DisplayRole).toString();
+        }
+        return lines;
+    }
+    bool Journalled(const QString& text) const {
+        for (const QString& line : Journal()) {
+            if (line.endsWith(text)) return true;
+        }
+        return false;
+    }
+    int CountJournalled(const QString& text) const {
+        int n = 0;
+        for (const QString& line : Journal()) n += line.endsWith(text) ? 1 : 0;
+        return n;
+    }
+    TFormConnecting* Connecting() const { return form_->findChild<TFormConnecting*>(); }
+
+private Q_SLOTS:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        sim_ = std::make_unique<testing::SimRunner>();
+        QString error;
+        QVERIFY2(sim_->Start({QStringLiteral("--baud"), QStringLiteral("115200")}, &error),
+                 qPrintable(error));
+        messages_.clear();
+        answer_ = QMessageBox::No;
+    }
+    void cleanup() {
+        form_.reset();
+        p_.reset();
+        sim_.reset();
+        dir_.reset();
+    }
+
+    void onlineConnectsAndPolls() {
+        Launch();
+        QCOMPARE(form_->StatusText(1), Str(5));
+        form_->MenuOnlineClick();
+        QVERIFY(Journalled(QStringLiteral("[inf] Открыт порт ") + sim_->Link()));
+        QCOMPARE(p_->Worker.WorkMode.load(), kModeOnline);
+        QVERIFY(Connecting()->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 5000);
+        QVERIFY(Journalled(QStringLiteral("[inf] Расходомер подключен")));
+        QVERIFY(!Connecting()->isVisible());
+        // The first cycle brought the indicator's values and the status words.
+        QVERIFY(p_->Image.RegTime[301] > 0);
+        QVERIFY(p_->Image.RegTime[1500] > 0);
+        QVERIFY(p_->Image.ReadFloat(305) > 900.0f);  // density of water, in kg/m3
+        // Polling goes on every interval: the stamps keep moving.
+        const double first = p_->Image.RegTime[301];
+        QTRY_VERIFY_WITH_TIMEOUT(p_->Image.RegTime[301] > first, 5000);
+        QVERIFY(form_->TimerPoll()->isActive());
+    }
+
+    void silentDeviceGoesOfflineWhenAsked() {
+        Launch();
+        form_->findChild<QAction*>(QStringLiteral("MenuSwitchOfflineWhenNoAnswer"))->trigger();
+        QCOMPARE(p_->Settings.ReadBool(QStringLiteral("Settings"),
+                                       QStringLiteral("SwitchOfflineWhenNoAnswer"), false),
+                 true);
+        // A long interval leaves the silent cycle (three tries of every entry) well inside
+        // its budget, so the tick after it sees "nothing answered".
+        form_->SetPollInterval(5000);
+        QCOMPARE(sim_->Command(QStringLiteral("silent on")).left(2), QStringLiteral("ok"));
+        form_->MenuOnlineClick();
+        QVERIFY(Connecting()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(p_->Worker.WorkMode.load(), kModeOffline, 5000);
+        QVERIFY(!Journalled(Str(115)));
+        QVERIFY(Journalled(QStringLiteral("[inf] Закрыт порт ") + sim_->Link()));
+        QVERIFY(!p_->Com.IsOpen());
+        // The connection was never confirmed: the dialog stays up with its failure look.
+        QVERIFY(Connecting()->isVisible());
+        QCOMPARE(Connecting()->findChild<QLabel*>(QStringLiteral("Label1"))->text(), Str(900));
+    }
+
+    void deviceFallingSilentIsJournalled() {
+        Launch();
+        form_->SetPollInterval(5000);
+        form_->MenuOnlineClick();
+        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 10000);
+        QCOMPARE(sim_->Command(QStringLiteral("silent on")).left(2), QStringLiteral("ok"));
+        QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")), 20000);
+        // Without "Отключать если нет ответа" the program stays online and keeps trying.
+        QCOMPARE(p_->Worker.WorkMode.load(), kModeOnline);
+        QCOMPARE(sim_->Command(QStringLiteral("silent off")).left(2), QStringLiteral("ok"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            Journalled(QStringLiteral("[err] MassFlow - Ошибка связи: получено 0 байт")), 15000);
+    }
+
+    void pollCycleOverItsBudgetDisconnects() {
+        Launch();
+        form_->MenuOnlineClick();
+        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 10000);
+        // A long operation holds the worker (it always serves the operation list first), so
+        // the poll cycle started meanwhile cannot finish within its budget of ticks: one
+        // error 121 a tick, then 115 and the program disconnects.
+        QCOMPARE(sim_->Command(QStringLiteral("fault delay 60")).left(2), QStringLiteral("ok"));
+        QTRY_VERIFY_WITH_TIMEOUT(p_->Lists->OpList.Idle() && !p_->Lists->OpList.Busy.load(), 5000);
+        ModbusList& op = p_->Lists->OpList;
+        p_->Lists->ResetList(op);
+        for (int i = 0; i < 200; ++i) op.AppendRead(300, 1);
+        op.Launch();
+        form_->StartOpList();
+        QTRY_VERIFY_WITH_TIMEOUT(Journalled(Str(115)), 30000);
+        QVERIFY(CountJournalled(Str(121)) >= 2);
+        QTRY_COMPARE_WITH_TIMEOUT(p_->Worker.WorkMode.load(), kModeOffline, 5000);
+        QVERIFY(!form_->TimerPoll()->isActive());
+        QVERIFY(!p_->Com.IsOpen());
+    }
+
+    void offlineReleasesAndSettingsAskFirst() {
+        Launch();
+        form_->MenuOnlineClick();
+        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 5000);
+        answer_ = QMessageBox::No;
+        form_->N15Click();  // declined: still online, nothing else happens
+        QCOMPARE(messages_.value(0), Str(123));
+        QCOMPARE(p_->Worker.WorkMode.load(), kModeOnline);
+        form_->MenuOfflineClick();
+        QCOMPARE(p_->Worker.WorkMode.load(), kModeOffline);
+        QVERIFY(Journalled(QStringLiteral("[inf] Закрыт порт ") + sim_->Link()));
+        QCOMPARE(form_->StatusText(1), Str(5));
+        QVERIFY(!p_->Com.IsOpen());
+        QVERIFY(Journalled(QStringLiteral("[inf] Расходомер отключен")));
+    }
+
+    void deadWorkerIsReportedOnceAndStopsCommunication() {
+        Launch();
+        BrokenFile broken;
+        p_->Worker.File = &broken;
+        p_->Worker.WorkMode = kModeFile;
+        ModbusList& op = p_->Lists->OpList;
+        p_->Lists->ResetList(op);
+        op.AppendRead(300, 2);
+        op.Launch();
+        form_->StartOpList();
+        QTRY_VERIFY_WITH_TIMEOUT(p_->Worker.WorkerDead.load(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!form_->TimerOp()->isActive(), 5000);
+        QTest::qWait(200);
+        QCOMPARE(messages_.count(Str(145)), 0);  // the list came back: its tick found it done
+        // Any later tick or wait reports the dead worker once and stops the timers.
+        form_->TimerPoll()->start();
+        p_->Lists->ResetList(p_->Lists->PollList);
+        p_->Lists->PollList.AppendRead(300, 2);
+        p_->Lists->PollList.Launch();
+        QTRY_COMPARE_WITH_TIMEOUT(messages_.count(Str(145)), 1, 5000);
+        QVERIFY(!form_->TimerPoll()->isActive());
+        QVERIFY(Journalled(QStringLiteral("[err] ") + Str(144)));
+        p_->Worker.File = nullptr;
+    }
+
+    void pollIntervalAcceptsAnyText() {
+        Launch();
+        const struct {
+            const char* typed;
+            int interval;
+        } cases[] = {{"300", 1000}, {"abc", 1000}, {"2500", 2500}, {"70000", 2500}, {" 600 ", 600}};
+        for (const auto& c : cases) {
+            form_->SetInputBox([&](QWidget*, const QString& prompt, const QString&) {
+                [&] { QCOMPARE(prompt, Str(143)); }();
+                return std::optional<QString>(QString::fromLatin1(c.typed));
+            });
+            form_->MenuPollIntervalClick();
+            QCOMPARE(form_->TimerPoll()->interval(), c.interval);
+        }
+    }
+
+    void shutdownClosesTheJournalAndTheNextRunAppends() {
+        Launch();
+        form_->close();
+        form_.reset();
+        p_.reset();
+        Launch();
+        form_->close();
+        const QString day = QDate::currentDate().toString(QStringLiteral("yyyy_MM_dd"));
+        QFile file(dir_->filePath(QStringLiteral("Logs/") + day + QStringLiteral(".txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = FromCp1251(file.readAll());
+        const QString closing = QStringLiteral("[inf] Завершение программы\r\n\r\n");
+        QCOMPARE(text.count(closing), 2);
+        QVERIFY(text.endsWith(closing));
+        // The second run starts right after the empty line that ended the first.
+        const int second = text.indexOf(closing) + closing.size();
+        QVERIFY(text.mid(second).contains(QStringLiteral(" --> [inf] Расходомер отключен\r\n")));
+    }
+
+    void vanishedPortEndsInNoAnswer() {
+        Launch();
+        form_->MenuOnlineClick();
+        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 5000);
+        sim_->Stop();  // the adapter is pulled out
+        QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")), 15000);
+        form_->MenuOfflineClick();
+        QCOMPARE(p_->Worker.WorkMode.load(), kModeOffline);
+    }
+};
+
+}  // namespace tarvix
+
+QTEST_MAIN(tarvix::TestMainWindow)
+#include "test_main_window.moc"
