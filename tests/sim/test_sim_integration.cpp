@@ -175,7 +175,7 @@ TEST_F(SimOnPty, GarbageOnTheLineDoesNotStopItServing) {
     StartAndOpen();
     std::vector<std::uint8_t> noise(5000);
     for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<std::uint8_t>(i * 151 + 7);
-    ASSERT_EQ(com.Handle->Write(noise.data(), static_cast<int>(noise.size())), static_cast<int>(noise.size()));
+    ASSERT_EQ(com.Handle()->Write(noise.data(), static_cast<int>(noise.size())), static_cast<int>(noise.size()));
     // The request may arrive glued to the noise or after a silence; either way it is served.
     std::vector<std::uint16_t> v;
     EXPECT_EQ(Read(mrSerialNumberDevice, 1, &v), kResultOk);
