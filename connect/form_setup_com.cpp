@@ -1,0 +1,287 @@
+#include "form_setup_com.h"
+
+#include "ui_form_setup_com.h"
+
+#include "app/program.h"
+#include "base/string_table.h"
+#include "base/user_error.h"
+#include "connect/integer_text.h"
+#include "connect/radio_group.h"
+#include "model/register_ids.h"
+
+#include <QEvent>
+#include <QShowEvent>
+#include <QTimer>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace tarvix {
+namespace {
+
+const QString kSection = QStringLiteral("ComPort");
+const QString kKeyAddress = QStringLiteral("Address");
+const QString kKeyAnsDelay = QStringLiteral("AnsDelay");
+const QString kKeyComNumber = QStringLiteral("ComNumber");
+const QString kKeyBaudRate = QStringLiteral("BaudRate");
+const QString kKeyStopBits = QStringLiteral("StopBits");
+const QString kKeyParity = QStringLiteral("Parity");
+
+const QString kDefaultAddress = QStringLiteral("1");
+const QString kDefaultAnsDelay = QStringLiteral("100");
+const QString kDefaultPort = QStringLiteral("COM1");
+const QString kDefaultBaudRate = QStringLiteral("115200");
+
+// A number kept as text in the settings file, written back in plain decimal; text that is
+// no number (or no usable one) gives the default, so a damaged file cannot stop the start.
+QString StoredNumber(const IniFile& ini, const QString& key, const QString& def, int minimum) {
+    const std::optional<int> v = ParseIntegerText(ini.ReadString(kSection, key, def));
+    return v && *v >= minimum ? QString::number(*v) : def;
+}
+
+// Puts the worker's mode back however the check ends, a dead worker's error included.
+class ModeRestore {
+  public:
+    ModeRestore(WorkerState& state, int mode)
+        : state_(state), saved_(state.WorkMode.exchange(mode, std::memory_order_acq_rel)) {}
+    ~ModeRestore() { state_.WorkMode.store(saved_, std::memory_order_release); }
+    ModeRestore(const ModeRestore&) = delete;
+    ModeRestore& operator=(const ModeRestore&) = delete;
+
+  private:
+    WorkerState& state_;
+    int saved_;
+};
+
+}  // namespace
+
+TFormSetupCom::TFormSetupCom(Program& program, QWidget* parent,
+                             std::unique_ptr<PortEnumerator> ports)
+    : QDialog(parent),
+      program_(program),
+      ui_(std::make_unique<Ui::TFormSetupCom>()),
+      ports_(ports ? std::move(ports) : MakePlatformPortEnumerator()),
+      message_(&ShowProgramMessage),
+      TimerSearch(new QTimer(this)),
+      TimerSearchPort(new QTimer(this)) {
+    ui_->setupUi(this);
+    // Fixed size, no help button: a settings form, nothing to stretch.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    for (QTimer* t : {TimerSearch, TimerSearchPort}) {
+        t->setInterval(50);
+        // Each tick restarts its timer only after the candidate is done (a check can take
+        // longer than the interval), so the timer fires once per start.
+        t->setSingleShot(true);
+    }
+    TimerSearch->setObjectName(QStringLiteral("TimerSearch"));
+    TimerSearchPort->setObjectName(QStringLiteral("TimerSearchPort"));
+
+    connect(ui_->ButtonInit, &QPushButton::clicked, this, [this] { ButtonInitClick(); });
+    connect(ui_->ButtonSave, &QPushButton::clicked, this, [this] { ButtonSaveClick(); });
+    connect(ui_->Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    connect(ui_->ButtonSearch, &QPushButton::clicked, this, [this] { ButtonSearchClick(); });
+    connect(ui_->ButtonSearchPort, &QPushButton::clicked, this,
+            [this] { ButtonSearchPortClick(); });
+    connect(TimerSearch, &QTimer::timeout, this, [this] { TimerSearchTimer(); });
+    connect(TimerSearchPort, &QTimer::timeout, this, [this] { TimerSearchPortTimer(); });
+}
+
+TFormSetupCom::~TFormSetupCom() = default;
+
+QMessageBox::StandardButton TFormSetupCom::Message(QMessageBox::Icon icon, const QString& text,
+                                                   QMessageBox::StandardButtons buttons) {
+    return message_(this, icon, text, buttons);
+}
+
+void TFormSetupCom::LoadSettings() {
+    const IniFile& ini = program_.Settings;
+    ui_->EditAddress->setText(
+        StoredNumber(ini, kKeyAddress, kDefaultAddress, std::numeric_limits<int>::min()));
+    ui_->EditAnsDelay->setText(
+        StoredNumber(ini, kKeyAnsDelay, kDefaultAnsDelay, std::numeric_limits<int>::min()));
+    FillPortList();
+    QString port = ini.ReadString(kSection, kKeyComNumber, kDefaultPort).trimmed();
+    if (port.isEmpty()) port = kDefaultPort;
+    SelectOrAddItem(*ui_->ComboBoxManual, port);
+    // A rate of 0 or below opens no port; it is as unreadable as letters.
+    SelectOrAddItem(*ui_->ComboBaudRate, StoredNumber(ini, kKeyBaudRate, kDefaultBaudRate, 1));
+    const bool oneStopBit = ini.ReadInteger(kSection, kKeyStopBits, 1) == 1;
+    ui_->RadioButton1StopBit->setChecked(oneStopBit);
+    ui_->RadioButton2StopBits->setChecked(!oneStopBit);
+    int parity = ini.ReadInteger(kSection, kKeyParity, 0);
+    if (parity < 0 || parity > 2) parity = 0;
+    SetRadioGroupItemIndex(*ui_->RadioGroupParity, parity);
+    ApplySettings();
+}
+
+void TFormSetupCom::SaveSettings() {
+    IniFile& ini = program_.Settings;
+    // One replacement of the file for the five keys.
+    IniUpdate update(ini);
+    ini.WriteString(kSection, kKeyAddress, ui_->EditAddress->text());
+    ini.WriteString(kSection, kKeyComNumber, ui_->ComboBoxManual->currentText());
+    ini.WriteString(kSection, kKeyBaudRate, ui_->ComboBaudRate->currentText());
+    ini.WriteInteger(kSection, kKeyParity, RadioGroupItemIndex(*ui_->RadioGroupParity));
+    ini.WriteString(kSection, kKeyAnsDelay, ui_->EditAnsDelay->text());
+}
+
+void TFormSetupCom::FillPortList() {
+    QComboBox& combo = *ui_->ComboBoxManual;
+    combo.clear();
+    const QStringList names = ports_->PortNames();
+    for (const QString& name : names)
+        combo.addItem(name, true);
+    // The scratch list of the names found, as the enumeration saw them.
+    ui_->Memo1->setPlainText(names.join(QLatin1Char('\n')));
+    if (combo.count() > 0) combo.setCurrentIndex(0);
+}
+
+void TFormSetupCom::SelectOrAddItem(QComboBox& combo, const QString& text) {
+    int index = combo.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        combo.addItem(text, false);
+        index = combo.count() - 1;
+    }
+    combo.setCurrentIndex(index);
+}
+
+bool TFormSetupCom::IsEnumerated(int index) const {
+    return ui_->ComboBoxManual->itemData(index, kEnumeratedRole).toBool();
+}
+
+void TFormSetupCom::ApplySettings() {
+    ComSetup& com = program_.Com;
+    const int address = ParseIntegerText(ui_->EditAddress->text()).value_or(1);
+    com.Address = static_cast<std::uint8_t>(address & 0xFF);
+    com.PortName = ui_->ComboBoxManual->currentText();
+    com.BaudRate = IntegerOrRaise(ui_->ComboBaudRate->currentText());
+    com.AnsDelay = static_cast<std::uint16_t>(IntegerOrRaise(ui_->EditAnsDelay->text()) & 0xFFFF);
+    // Below 76 baud a character takes more than 255 ms; hold the longest time the field
+    // carries rather than wrap it round to a gap of almost nothing.
+    com.CharTime = static_cast<std::uint8_t>(std::min(CharTimeFor(com.BaudRate), 255));
+    com.StopBits = ui_->RadioButton1StopBit->isChecked() ? 0 : 2;
+    const int parity = RadioGroupItemIndex(*ui_->RadioGroupParity);
+    if (parity >= 0) com.Parity = parity;
+}
+
+bool TFormSetupCom::ReopenPort() {
+    ApplySettings();
+    ComSetup& com = program_.Com;
+    com.ClosePort();
+    if (com.OpenPort()) {
+        program_.Log.WriteJournal(Str(407) + com.PortName, kJournalInfo);
+        return true;
+    }
+    // The system's reason on a line of its own: "busy" and "no such device" call for
+    // different remedies.
+    QString text = Str(408) + com.PortName;
+    if (!com.LastError().isEmpty()) text += QLatin1Char('\n') + com.LastError();
+    Message(QMessageBox::Warning, text, QMessageBox::Ok);
+    return false;
+}
+
+void TFormSetupCom::ReleasePort() {
+    ComSetup& com = program_.Com;
+    if (com.ClosePort()) program_.Log.WriteJournal(Str(409) + com.PortName, kJournalInfo);
+}
+
+bool TFormSetupCom::CheckDevice(bool report) {
+    ModbusLists& lists = *program_.Lists;
+    ModbusList& op = lists.OpList;
+    ComSetup& com = program_.Com;
+    bool found = false;
+    // A list still running after the wait belongs to the worker; it is not refilled under
+    // its hands, and the device counts as not found.
+    if (program_.WaitOpList()) {
+        ModeRestore online(program_.Worker, kModeOnline);
+        lists.ResetList(op);
+        op.AppendRead(static_cast<std::uint16_t>(mrDevAddr), 1);
+        op.Skipped = 0;
+        op.Launch();
+        bool done = program_.WaitOpList();
+        if (!done) {
+            // An answer time-out so long that three attempts outlast the wait: ask the
+            // worker to give the list up and wait once more, so that the results are read
+            // only after it has let go of them.
+            op.Abort.store(1, std::memory_order_release);
+            done = program_.WaitOpList();
+        }
+        op.Busy.store(0, std::memory_order_relaxed);
+        found = done && op.Skipped == 0 &&
+                op.Values[op.Slot[0]] == static_cast<std::uint16_t>(com.Address);
+    }
+    if (!found && report) {
+        program_.Log.WriteJournal(
+            Str(402) + QString::number(com.Address) + QLatin1Char(' ') + Str(406) + com.PortName,
+            kJournalError);
+    }
+    return found;
+}
+
+void TFormSetupCom::FormShow() {
+    const QString current = ui_->ComboBoxManual->currentText();
+    FillPortList();
+    SelectOrAddItem(*ui_->ComboBoxManual, current);
+}
+
+void TFormSetupCom::FormHide() {
+    // A search left running would go on opening ports and filling the operation list behind
+    // the main window's back once it connects; closing the dialog ends it.
+    if (addressSearching_) ButtonSearchClick();
+    if (portSearching_) ButtonSearchPortClick();
+}
+
+void TFormSetupCom::ButtonInitClick() {
+    bool opened = false;
+    try {
+        opened = ReopenPort();
+        if (!opened) return;
+        const bool found = CheckDevice(true);
+        Message(QMessageBox::Information,
+                Str(402) + ui_->EditAddress->text() + QLatin1Char(' ') +
+                    (found ? Str(403) : Str(406)) + ui_->ComboBoxManual->currentText(),
+                QMessageBox::Ok);
+        ReleasePort();
+    } catch (const UserError& e) {
+        if (opened) ReleasePort();
+        ShowUserError(message_, this, e);
+    }
+}
+
+void TFormSetupCom::ButtonSaveClick() {
+    SaveSettings();
+    accept();
+}
+
+void TFormSetupCom::Button3Click() {
+    try {
+        ApplySettings();
+    } catch (const UserError& e) {
+        ShowUserError(message_, this, e);
+        return;
+    }
+    reject();
+}
+
+void TFormSetupCom::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TFormSetupCom::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) FormHide();
+}
+
+void TFormSetupCom::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        // The captions return to the language's texts; a running search keeps "Прервать".
+        ui_->retranslateUi(this);
+        if (addressSearching_) ui_->ButtonSearch->setText(Str(707));
+        if (portSearching_) ui_->ButtonSearchPort->setText(Str(707));
+    }
+    QDialog::changeEvent(event);
+}
+
+}  // namespace tarvix

@@ -1,0 +1,148 @@
+// The two searches of the COM settings dialog: every address from 1 to 255 on the selected
+// port, and the configured address on every port the enumeration found. One candidate per
+// tick of a 50 ms timer, so the window stays responsive and "Прервать" can stop a search.
+#include "form_setup_com.h"
+
+#include "ui_form_setup_com.h"
+
+#include "app/program.h"
+#include "base/string_table.h"
+#include "base/user_error.h"
+
+#include <QTimer>
+
+namespace tarvix {
+
+QString TFormSetupCom::FoundText() const {
+    return Str(402) + ui_->EditAddress->text() + QLatin1Char(' ') + Str(403) +
+           ui_->ComboBoxManual->currentText() + QStringLiteral(".\n") + Str(411);
+}
+
+QString TFormSetupCom::NotFoundAnywhereText() const {
+    return Str(404) + ui_->EditAddress->text() + Str(405);
+}
+
+void TFormSetupCom::EndAddressSearch() {
+    TimerSearch->stop();
+    addressSearching_ = false;
+    ui_->ButtonSearch->setText(Str(410));
+    ReleasePort();
+}
+
+void TFormSetupCom::EndPortSearch() {
+    TimerSearchPort->stop();
+    portSearching_ = false;
+    ui_->ButtonSearchPort->setText(Str(410));
+}
+
+// Selects the item with this text; a text the list lacks goes into the edit field, as it
+// was typed there, without adding an item.
+void TFormSetupCom::SelectPortText(const QString& text) {
+    QComboBox& combo = *ui_->ComboBoxManual;
+    const int index = combo.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        combo.setCurrentIndex(index);
+    else
+        combo.setEditText(text);
+}
+
+void TFormSetupCom::ButtonSearchClick() {
+    if (addressSearching_) {
+        // The address field keeps the last address tried.
+        EndAddressSearch();
+        return;
+    }
+    addressSearching_ = true;
+    ui_->ButtonSearch->setText(Str(707));
+    savedAddress_ = program_.Com.Address;
+    candidateAddress_ = 1;
+    try {
+        // A port that does not open has said why in its message box; the button keeps
+        // "Прервать" until pressed again, which closes nothing.
+        if (ReopenPort()) TimerSearchTimer();
+    } catch (const UserError& e) {
+        ShowUserError(message_, this, e);
+    }
+}
+
+void TFormSetupCom::TimerSearchTimer() {
+    TimerSearch->stop();
+    // The port is open for the whole search; each candidate only changes the address
+    // the requests carry.
+    program_.Com.Address = static_cast<std::uint8_t>(candidateAddress_ & 0xFF);
+    ui_->EditAddress->setText(QString::number(candidateAddress_));
+    bool found = false;
+    try {
+        found = CheckDevice(false);
+    } catch (const UserError& e) {
+        EndAddressSearch();
+        ShowUserError(message_, this, e);
+        return;
+    }
+    if (found && Message(QMessageBox::Question, FoundText(), QMessageBox::Yes | QMessageBox::No) ==
+                     QMessageBox::Yes) {
+        EndAddressSearch();
+        return;
+    }
+    ++candidateAddress_;
+    if (candidateAddress_ == 256) {
+        // ComSetup keeps 255 until the next ApplySettings; the field shows the address
+        // the search started from.
+        Message(QMessageBox::Information, NotFoundAnywhereText(), QMessageBox::Ok);
+        ui_->EditAddress->setText(QString::number(savedAddress_));
+        EndAddressSearch();
+        return;
+    }
+    TimerSearch->start();
+}
+
+void TFormSetupCom::ButtonSearchPortClick() {
+    if (portSearching_) {
+        // The list keeps the last port tried selected; that port was closed after its check.
+        EndPortSearch();
+        return;
+    }
+    portSearching_ = true;
+    ui_->ButtonSearchPort->setText(Str(707));
+    savedPort_ = program_.Com.PortName;
+    ui_->ComboBoxManual->setCurrentIndex(0);
+    TimerSearchPortTimer();
+}
+
+void TFormSetupCom::TimerSearchPortTimer() {
+    TimerSearchPort->stop();
+    QComboBox& combo = *ui_->ComboBoxManual;
+    const int index = combo.currentIndex();
+    // Only ports the enumeration found are tried: a name kept from the settings may be a
+    // port of another machine, and opening it would only show an error.
+    if (index >= 0 && IsEnumerated(index)) {
+        try {
+            if (ReopenPort()) {
+                const bool found = CheckDevice(true);
+                if (found && Message(QMessageBox::Question, FoundText(),
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+                    ReleasePort();
+                    EndPortSearch();
+                    return;
+                }
+                ReleasePort();
+            }
+        } catch (const UserError& e) {
+            // Wrong input in the dialog or a dead worker: the next port would fail the same.
+            ReleasePort();
+            EndPortSearch();
+            ShowUserError(message_, this, e);
+            return;
+        }
+    }
+    if (index >= combo.count() - 1) {
+        Message(QMessageBox::Information, NotFoundAnywhereText(), QMessageBox::Ok);
+        SelectPortText(savedPort_);
+        EndPortSearch();
+        return;
+    }
+    combo.setCurrentIndex(index + 1);
+    TimerSearchPort->start();
+}
+
+}  // namespace tarvix
