@@ -211,6 +211,9 @@ WritePageResult WritePage(const QString& page, std::span<const PageControlState>
     op.Len = 0;
     op.Slot[0] = 0;
     op.Flags = page == QLatin1String("PageRS485") ? kFlagRs485Written : 0;
+    // The device checks the key against the serial number it holds: the one last read,
+    // before an edit of the same page may put a new one into the image.
+    const std::uint16_t key = AccessKey(ctx.Image);
     bool keyNeeded = false;
     for (const PageControlState& c : controls) {
         if (!c.Modified || !c.Visible) continue;
@@ -227,8 +230,8 @@ WritePageResult WritePage(const QString& page, std::span<const PageControlState>
         if (ctx.ClearMark) ctx.ClearMark(c.Name);
     }
     if (keyNeeded) {
-        const std::uint16_t key[] = {AccessKey(ctx.Image)};
-        AppendWrite(op, kAccessKeyRegister, key);
+        const std::uint16_t open[] = {key};
+        AppendWrite(op, kAccessKeyRegister, open);
     }
     if (op.Len == 0) return WritePageResult::Ok;
     op.Launch();

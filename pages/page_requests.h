@@ -103,7 +103,8 @@ struct PageWriteContext {
     std::function<void()> StartOpList;
 };
 
-// Writes the modified visible controls of a page into OpList and launches it (and, when
+// Writes the modified visible controls of a page into OpList and launches it; the access key
+// is that of the serial number in the image before the page's edits are converted (and, when
 // start is set, runs StartOpList). Refuses, changing nothing, while the window is not ready,
 // offline, or while OpList is busy. A conversion error clears that control's mark and
 // propagates; the marks of the controls before it are cleared already and the list is not

@@ -228,6 +228,16 @@ TEST_F(WritePageTest, WritesAfterTheFirstProtectedOneAreInsideTheBracket) {
     EXPECT_EQ(op.Values[op.Slot[2]], 4464);  // 70000 keeps its low 16 bits
 }
 
+TEST_F(WritePageTest, KeyOfTheSerialNumberTheDeviceHolds) {
+    image.ModbusRegs[mrCUR_SN] = 0x1234;
+    texts[QStringLiteral("EditSerialNumberDevice")] = QStringLiteral("1");
+    texts[QStringLiteral("EditCUR_Hidden_SN_3")] = QStringLiteral("22136");  // 0x5678
+    Write(QStringLiteral("EditFmInfo"), {{QStringLiteral("EditSerialNumberDevice"), true},
+                                         {QStringLiteral("EditCUR_Hidden_SN_3"), true}});
+    EXPECT_EQ(SentOrder(op).front(), (Entry{16, 201, 1}));
+    EXPECT_EQ(op.Values[op.Slot[op.Len - 1]], ReferenceCrc({0x34, 0x12}));
+}
+
 TEST_F(WritePageTest, UnprotectedWritesNeedNoKey) {
     texts[QStringLiteral("EditDevAddr")] = QStringLiteral("70000");
     EXPECT_EQ(Write(QStringLiteral("PageRS485"), {{QStringLiteral("EditDevAddr"), true}}),
