@@ -14,12 +14,11 @@ namespace {
 std::optional<std::int64_t> ReadInteger(QStringView s) {
     const QString t = s.trimmed().toString();
     if (t.isEmpty()) return std::nullopt;
-    // Digits of other scripts are not decimal digits here: from_chars sees ASCII only.
+    // Characters outside Latin-1 (digits of other scripts too) become '?' and fail.
     const QByteArray ascii = t.toLatin1();
-    if (ascii.size() != t.size()) return std::nullopt;
     const char* first = ascii.constData();
     const char* last = first + ascii.size();
-    if (*first == '+') ++first;
+    if (*first == '+' && last - first > 1 && first[1] != '-') ++first;
     std::int64_t v = 0;
     const auto r = std::from_chars(first, last, v);
     if (r.ec != std::errc() || r.ptr != last) return std::nullopt;
@@ -46,11 +45,10 @@ ParsedFloat ParseFloat(QStringView s, int min, int max, QChar decimalSep) {
     const QByteArray ascii = plain.toLatin1();
     const char* first = ascii.constData();
     const char* last = first + ascii.size();
-    if (first != last && *first == '+') ++first;
+    if (last - first > 1 && *first == '+' && first[1] != '-') ++first;
     double v = 0;
     const auto r = std::from_chars(first, last, v, std::chars_format::general);
-    if (ascii.size() != plain.size() || r.ec != std::errc() || r.ptr != last || first == last ||
-        !std::isfinite(v)) {
+    if (r.ec != std::errc() || r.ptr != last || first == last || !std::isfinite(v)) {
         throw InvalidValueError(text);
     }
     if (v < min || v > max) throw OutOfRangeError(text, min, max);
