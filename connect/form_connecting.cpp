@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -16,6 +18,8 @@ namespace {
 constexpr int kClientWidth = 321;
 constexpr int kClientHeight = 65;
 constexpr int kBigTextPixels = 27;
+constexpr int kHintPixels = 11;
+constexpr int kHintMinPixels = 8;
 
 // The dots after "Подключение": none, one, two, three, none again.
 QString NextDots(const QString& dots) {
@@ -41,6 +45,7 @@ TFormConnecting::TFormConnecting(QWidget* parent)
         f.setPixelSize(kBigTextPixels);
         label->setFont(f);
     }
+    FitHint();
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(200);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
@@ -102,6 +107,20 @@ void TFormConnecting::ShowFailure() {
     ui_->Label2->setVisible(false);
 }
 
+// The client area is fixed, so the hint has to fit its one line whatever the desktop's
+// font: the classic 8-point dialog size (11 px), smaller only for a font too wide for it.
+void TFormConnecting::FitHint() {
+    QLabel& label = *ui_->Label3;
+    const QMargins m = layout()->contentsMargins();
+    const int room = kClientWidth - m.left() - m.right();
+    QFont font = label.font();
+    for (int px = kHintPixels; px >= kHintMinPixels; --px) {
+        font.setPixelSize(px);
+        if (QFontMetrics(font).horizontalAdvance(label.text()) <= room) break;
+    }
+    label.setFont(font);
+}
+
 void TFormConnecting::CenterOnParent() {
     QRect area;
     if (QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr)
@@ -142,6 +161,7 @@ void TFormConnecting::reject() {}
 void TFormConnecting::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         ui_->retranslateUi(this);
+        FitHint();
         // Put back the texts of the look the dialog is in.
         if (failed_) {
             ui_->Label1->setText(Str(900));

@@ -57,6 +57,7 @@ class TFormConnecting : public QDialog {
     void reject() override;
 
   private:
+    void FitHint();
     void CenterOnParent();
 
     std::unique_ptr<Ui::TFormConnecting> ui_;

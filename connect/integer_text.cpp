@@ -3,7 +3,6 @@
 #include "base/string_table.h"
 #include "base/user_error.h"
 
-
 #include <limits>
 
 namespace tarvix {

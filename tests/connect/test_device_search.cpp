@@ -80,7 +80,7 @@ void TestDeviceSearch::addressSearchOfferedTwiceTakesTheSecond() {
         if (a == 3 || a == 5) return a;
         return std::nullopt;
     });
-    ConnectFixture f(Ini("[ComPort]\nAddress=17\nAnsDelay=20\n"));
+    ConnectFixture f(Ini("[ComPort]\nAddress=17\nAnsDelay=50\n"));
     f.StartWorker();
     f.Form().LoadSettings();
     Child<QComboBox>(f.Form(), "ComboBoxManual")->setEditText(dev.Path());
@@ -204,7 +204,7 @@ void TestDeviceSearch::portSearch() {
                                                      : PtyDevice::Silent()));
 
     // The stored port is not among those found: it ends the list, without the mark.
-    ConnectFixture f(Ini("[ComPort]\nAddress=7\nAnsDelay=20\nComNumber=ttyUSB9\n"));
+    ConnectFixture f(Ini("[ComPort]\nAddress=7\nAnsDelay=50\nComNumber=ttyUSB9\n"));
     for (const auto& p : ptys)
         f.ports->append(p->Path());
     f.answers = answers;

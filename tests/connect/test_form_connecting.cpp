@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -76,8 +77,15 @@ void TestFormConnecting::frameAndControls() {
     QCOMPARE(Child<QLabel>(d, "Label2")->font().pixelSize(), 27);
     // The dots stand right of the word.
     QVERIFY(Child<QLabel>(d, "Label2")->x() >= label1->geometry().right());
-    QCOMPARE(Child<QLabel>(d, "Label3")->text(),
-             QStringLiteral("Дополнительные сведения ищите в записях журнала"));
+    QLabel* hint = Child<QLabel>(d, "Label3");
+    QCOMPARE(hint->text(), QStringLiteral("Дополнительные сведения ищите в записях журнала"));
+    // The failure hint fits the fixed width on its one line.
+    d.ShowFailure();
+    d.layout()->activate();
+    QVERIFY(hint->geometry().right() < d.width());
+    QVERIFY(hint->width() >= hint->sizeHint().width());
+    d.hide();
+    d.show();
     QTimer* timer = Child<QTimer>(d, "Timer1");
     QVERIFY(timer);
     QCOMPARE(timer->interval(), 200);

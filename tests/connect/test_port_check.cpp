@@ -26,9 +26,10 @@ T* Child(QObject& parent, const char* name) {
     return parent.findChild<T*>(QString::fromLatin1(name));
 }
 
-// Points the dialog at a port and an address; short time-outs keep a silent device quick.
+// Points the dialog at a port and an address. The time-out leaves the device thread room on
+// a loaded machine and still keeps a silent device's three attempts well inside the wait.
 void Aim(ConnectFixture& f, const QString& port, const QString& address,
-         const QString& ansDelay = QStringLiteral("30")) {
+         const QString& ansDelay = QStringLiteral("100")) {
     f.Form().LoadSettings();
     Child<QComboBox>(f.Form(), "ComboBoxManual")->setEditText(port);
     Child<QLineEdit>(f.Form(), "EditAddress")->setText(address);
@@ -203,7 +204,7 @@ void TestPortCheck::checkOutlastingTheWaitGivesTheListBack() {
     QElapsedTimer t;
     t.start();
     QVERIFY(!f.Form().CheckDevice(true));
-    QVERIFY(t.elapsed() < 2000);
+    QVERIFY(t.elapsed() < 3000);
     QVERIFY(f.P().Lists->OpList.Idle());
     QCOMPARE(f.P().Worker.WorkMode.load(), kModeOffline);
     QCOMPARE(f.Journal().last(), Missed(1, dev.Path()));
