@@ -5,9 +5,9 @@
 #include "app/program.h"
 #include "base/string_table.h"
 #include "base/user_error.h"
-#include "connect/integer_text.h"
 #include "connect/radio_group.h"
 #include "model/register_ids.h"
+#include "pages/value_parse.h"
 
 #include <QEvent>
 #include <QShowEvent>
@@ -33,10 +33,26 @@ const QString kDefaultAnsDelay = QStringLiteral("100");
 const QString kDefaultPort = QStringLiteral("COM1");
 const QString kDefaultBaudRate = QStringLiteral("115200");
 
+// A number typed into the dialog: a whole decimal number within 32 bits, or UserError
+// "Недопустимое значение: ..." for the standard error box.
+int IntegerOrRaise(const QString& text) {
+    return static_cast<int>(
+        ParseInteger(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// The same where a text that is no number has a fallback instead of an error.
+std::optional<int> IntegerOrNothing(const QString& text) {
+    try {
+        return IntegerOrRaise(text);
+    } catch (const UserError&) {
+        return std::nullopt;
+    }
+}
+
 // A number kept as text in the settings file, written back in plain decimal; text that is
 // no number (or no usable one) gives the default, so a damaged file cannot stop the start.
 QString StoredNumber(const IniFile& ini, const QString& key, const QString& def, int minimum) {
-    const std::optional<int> v = ParseIntegerText(ini.ReadString(kSection, key, def));
+    const std::optional<int> v = IntegerOrNothing(ini.ReadString(kSection, key, def));
     return v && *v >= minimum ? QString::number(*v) : def;
 }
 
@@ -152,7 +168,7 @@ bool TFormSetupCom::IsEnumerated(int index) const {
 
 void TFormSetupCom::ApplySettings() {
     ComSetup& com = program_.Com;
-    const int address = ParseIntegerText(ui_->EditAddress->text()).value_or(1);
+    const int address = IntegerOrNothing(ui_->EditAddress->text()).value_or(1);
     com.Address = static_cast<std::uint8_t>(address & 0xFF);
     com.PortName = ui_->ComboBoxManual->currentText();
     com.BaudRate = IntegerOrRaise(ui_->ComboBaudRate->currentText());
