@@ -107,7 +107,10 @@ TFormSetupCom::~TFormSetupCom() = default;
 
 QMessageBox::StandardButton TFormSetupCom::Message(QMessageBox::Icon icon, const QString& text,
                                                    QMessageBox::StandardButtons buttons) {
-    return message_(this, icon, text, buttons);
+    // The main window calls ReopenPort with this dialog hidden; its boxes then belong to
+    // the main window, so they appear over it and not where the dialog last stood.
+    QWidget* owner = isVisible() || !parentWidget() ? this : parentWidget();
+    return message_(owner, icon, text, buttons);
 }
 
 void TFormSetupCom::LoadSettings() {
