@@ -43,17 +43,31 @@ QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com) {
     return {};
 }
 
-std::uint8_t RunSingle(ComSetup& com, ModbusList& L) {
+std::uint8_t RunEntry(ComSetup& com, ModbusList& L, int e) {
+    if (e < 0 || e >= L.Len) return kResultNoAnswer;
     std::uint8_t r = kResultNoAnswer;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        L.Index.store(0, std::memory_order_release);
+        L.Index.store(static_cast<std::int16_t>(e), std::memory_order_release);
         r = ExecuteTransaction(com, L);
         L.Index.store(-1, std::memory_order_release);
         if (r < kResultNoAnswer) break;
         // The inter-frame silence the worker keeps between attempts.
         std::this_thread::sleep_for(std::chrono::milliseconds(3 * com.CharTime));
     }
+    L.Result[static_cast<std::size_t>(e)] = r;
     return r;
+}
+
+std::uint8_t RunList(ComSetup& com, ModbusList& L, int* failedEntry) {
+    std::uint8_t first = kResultOk;
+    for (int e = L.Len - 1; e >= 0; --e) {
+        const std::uint8_t r = RunEntry(com, L, e);
+        if (r != kResultOk && first == kResultOk) {
+            first = r;
+            if (failedEntry) *failedEntry = e;
+        }
+    }
+    return first;
 }
 
 std::uint8_t ReadRegisters(ComSetup& com, int start, int count, std::vector<std::uint16_t>& values,

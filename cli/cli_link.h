@@ -25,9 +25,19 @@ struct LinkOptions {
 };
 QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com);
 
-// Runs entry 0 of list L as the worker would: communication failures (results 16 and
-// above) are tried three times in all; a device exception is final.
-std::uint8_t RunSingle(ComSetup& com, ModbusList& L);
+// Runs entry e of list L as the worker would: communication failures (results 16 and
+// above) are tried three times in all; a device exception is final. The result is also
+// left in L.Result[e].
+std::uint8_t RunEntry(ComSetup& com, ModbusList& L, int e);
+inline std::uint8_t RunSingle(ComSetup& com, ModbusList& L) {
+    return RunEntry(com, L, 0);
+}
+
+// Runs every entry of L from the last down to the first, as the worker runs a list: a failed
+// entry does not stop the ones after it (the closing write of the access-key bracket must go
+// out even when the value was refused). Returns the first failure in the order of execution,
+// or kResultOk, and that entry in *failedEntry.
+std::uint8_t RunList(ComSetup& com, ModbusList& L, int* failedEntry = nullptr);
 
 // Reads count registers from start in requests of at most 125 registers. On success fills
 // values; otherwise returns the first failing result code and the register it concerned.

@@ -1,12 +1,15 @@
 // tarvix-cli: the command-line companion of the service program. It talks to the
 // transmitter over the same link code as the program: read and write holding registers,
-// and list the parameter table.
+// read and write one parameter by name as the pages show it, and list the parameter table.
 #include "cli/cli_link.h"
+#include "cli/exit_codes.h"
+#include "cli/param_command.h"
 #include "cli/params_command.h"
 #include "link/modbus_rtu.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cstdio>
@@ -14,12 +17,10 @@
 namespace {
 
 using tarvix::ComSetup;
-
-// Exit codes, documented in --help.
-constexpr int kExitOk = 0;
-constexpr int kExitUsage = 1;
-constexpr int kExitPort = 2;
-constexpr int kExitTransaction = 3;
+using tarvix::cli::kExitOk;
+using tarvix::cli::kExitPort;
+using tarvix::cli::kExitTransaction;
+using tarvix::cli::kExitUsage;
 
 const char* const kHelpTail = R"(
 Commands:
@@ -31,6 +32,26 @@ Commands:
   write START VALUE...    Write the values to consecutive registers from START (function 16,
                           at most 123 registers a request). A value is 0..65535, a negative
                           number -32768..-1 (sent in two's complement) or hexadecimal (0x1F).
+  get NAME                Read one parameter by its name in the parameter table (see params)
+                          and print it as the program's pages show it: NAME = VALUE, with the
+                          display format of the value; an enumerated value as its menu item
+                          and number (SumUnit1 = "т" (2)). A measuring-module parameter is
+                          read through the module (function 0xAC).
+  set NAME VALUE          Write one parameter and print it as read back. VALUE is taken as the
+                          page's control takes it: a number with "." or "," as decimal point,
+                          a word in its display format (CalibrationYY: 2024), a menu item by
+                          its text (any case, Russian or English) or its number. Parameters
+                          that are read-only in this edition are refused. Protected sensor
+                          data is written inside the access-key bracket (register 201).
+
+Options of get and set:
+  --raw                   Print the value alone: the number (an item's number; a float in its
+                          shortest exact form with ".").
+  --verbose               Also print title, description, registers, access, format, menu
+                          items and, for the main values and totals, the unit.
+
+Names are matched exactly, then in any case; for an unknown name close names are suggested.
+A value that begins with "-" follows "--":  tarvix-cli set --port ttyUSB0 MOffsetDensity -- -1.5
 
 Numbers are decimal unless written with 0x. Registers are the transmitter's holding-register
 numbers (0..1795), counted from 0.
@@ -41,13 +62,19 @@ exception) is final.
 
 Exit codes:
   0  done
-  1  wrong command line (the message says what)
+  1  wrong command line, unknown parameter, a value that is not one, or a parameter that is
+     read-only in this edition (the message says what)
   2  the port could not be opened
   3  a transaction failed: the result text and code are printed on standard error
 
 Examples:
   tarvix-cli read --port /dev/ttyUSB0 --baud 19200 300 12
   tarvix-cli write --port ttyUSB0 --address 3 702 2
+  tarvix-cli get --port ttyUSB0 SumUnit1
+  tarvix-cli get --port ttyUSB0 --verbose MassFlow
+  tarvix-cli get --port ttyUSB0 R0
+  tarvix-cli set --port ttyUSB0 FlowDamping 2,5
+  tarvix-cli set --port ttyUSB0 SumUnit1 т
 )";
 
 bool ParseNumber(const QString& text, long long lo, long long hi, long long* out) {
@@ -105,8 +132,14 @@ int main(int argc, char** argv) {
         {QStringLiteral("t"), QStringLiteral("timeout")},
         QStringLiteral("Answer time-out in milliseconds (plus one character time per byte)."),
         QStringLiteral("MS"), QStringLiteral("100"));
-    parser.addOptions({portOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("read, write or params"));
+    const QCommandLineOption rawOpt(QStringLiteral("raw"),
+                                    QStringLiteral("get, set: print the value's number alone."));
+    const QCommandLineOption verboseOpt(
+        QStringLiteral("verbose"),
+        QStringLiteral("get, set: also print title, registers, access, format, menu and unit."));
+    parser.addOptions({portOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt, rawOpt, verboseOpt});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("read, write, get, set or params"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("see Commands"),
                                  QStringLiteral("[arguments...]"));
     parser.process(app);
@@ -118,7 +151,8 @@ int main(int argc, char** argv) {
         QTextStream out(stdout);
         return tarvix::RunParamsCommand(out);
     }
-    if (command != QLatin1String("read") && command != QLatin1String("write")) {
+    const bool byName = command == QLatin1String("get") || command == QLatin1String("set");
+    if (command != QLatin1String("read") && command != QLatin1String("write") && !byName) {
         return Fail(kExitUsage, QStringLiteral("unknown command '%1'; see --help").arg(command));
     }
 
@@ -132,6 +166,30 @@ int main(int argc, char** argv) {
     ComSetup com;
     if (const QString err = tarvix::cli::ApplyLinkOptions(o, com); !err.isEmpty()) {
         return Fail(kExitUsage, err);
+    }
+
+    if (byName) {
+        tarvix::cli::ParamCommand c;
+        c.Set = command == QLatin1String("set");
+        if (args.size() != (c.Set ? 3 : 2)) {
+            return Fail(kExitUsage, c.Set ? QStringLiteral("usage: set NAME VALUE (quote a name or "
+                                                           "value that has blanks)")
+                                          : QStringLiteral("usage: get NAME (quote a name that has "
+                                                           "blanks)"));
+        }
+        c.Name = args[1];
+        if (c.Set) c.Value = args[2];
+        c.Raw = parser.isSet(rawOpt);
+        c.Verbose = parser.isSet(verboseOpt);
+        // The pages show and read numbers with the system's decimal separator.
+        const QString point = QLocale::system().decimalPoint();
+        c.DecimalSep = point.isEmpty() ? QLatin1Char('.') : point.front();
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return tarvix::cli::RunParamCommand(c, com, [&com]() -> QString {
+            if (com.OpenPort()) return {};
+            return QStringLiteral("cannot open port %1: %2").arg(com.PortName, com.LastError());
+        }, out, err);
     }
 
     long long start = 0;

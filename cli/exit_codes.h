@@ -1,0 +1,11 @@
+// The exit codes of tarvix-cli, shared by its commands and listed in --help.
+#pragma once
+
+namespace tarvix::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 1;        // wrong command line or value; the message says what
+inline constexpr int kExitPort = 2;         // the port could not be opened
+inline constexpr int kExitTransaction = 3;  // a transaction failed (result text on stderr)
+
+}  // namespace tarvix::cli
