@@ -15,19 +15,6 @@ namespace tarvix {
 
 struct Program;
 
-// Post-processing flags of a list (what it was built for).
-inline constexpr std::uint16_t kFlagLiveValues = 0x0001;
-inline constexpr std::uint16_t kFlagRawSignals = 0x0002;
-inline constexpr std::uint16_t kFlagFilteredSignals = 0x0004;
-inline constexpr std::uint16_t kFlagErrors = 0x0008;
-inline constexpr std::uint16_t kFlagLinkSettings = 0x0010;
-inline constexpr std::uint16_t kFlagIndicator = 0x0040;
-inline constexpr std::uint16_t kFlagPwlTable = 0x0080;
-inline constexpr std::uint16_t kFlagRegisterPolling = 0x0200;
-inline constexpr std::uint16_t kFlagCharts = 0x0400;
-inline constexpr std::uint16_t kFlagTargetTable = 0x0800;
-inline constexpr std::uint16_t kFlagCarrierTable = 0x1000;
-
 // What distribution triggers in the windows. Every member may be empty: the pages and
 // tools that own an effect install it.
 struct DistributeHooks {

@@ -8,12 +8,15 @@
 #include "connect/form_setup_com.h"
 #include "link/thread_com.h"
 #include "model/param_table.h"
+#include "pages/forms/page_forms.h"
+#include "pages/value_service.h"
 #include "ui_main_window.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QInputDialog>
 #include <QLabel>
+#include <QScrollArea>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
@@ -143,21 +146,23 @@ void TForm1::BuildStatusBar() {
 }
 
 void TForm1::BuildPages() {
+    // Each page is its own form; a scroll area around it keeps every row reachable when the
+    // window is at its smallest height.
     for (int i = 0; i < kPageCount; ++i) {
-        auto* page = new QWidget(ui_->PageControl1);
-        page->setObjectName(QString::fromLatin1(kPageNames[static_cast<std::size_t>(i)]));
-        if (i == kPageStart) {
-            auto* layout = new QVBoxLayout(page);
-            auto* hint = new QLabel(
-                tr("Переведите программу в режим \"Онлайн\", затем выберите пункт из списка слева"),
-                page);
-            hint->setObjectName(QStringLiteral("LabelStartHint"));
-            hint->setAlignment(Qt::AlignCenter);
-            hint->setWordWrap(true);
-            layout->addWidget(hint);
+        const QString name = PageName(i);
+        auto* scroll = new QScrollArea(ui_->PageControl1);
+        scroll->setObjectName(name + QStringLiteral("Scroll"));
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        QWidget* page = LoadPageForm(name, scroll);
+        if (!page) {
+            page = new QWidget(scroll);
+            page->setObjectName(name);
         }
-        ui_->PageControl1->addWidget(page);
+        scroll->setWidget(page);
+        ui_->PageControl1->addWidget(scroll);
     }
+    descriptors_ = std::make_unique<Descriptors>(p_.Image, this);
 }
 
 void TForm1::SetModeItem(QAction* item) {
@@ -202,6 +207,8 @@ void TForm1::FormShow() {
     SetStatus(0, p_.Com.PortName);
     p_.Log.SetJournalFilter(kFilterAll);
     ui_->MenuAll->setChecked(true);
+    descriptors_->Build(p_.LangIndex);
+    InstallPageHooks();
     SetTreeCaptions(p_.LangIndex);
     PruneTree();
     SelectNode(0);

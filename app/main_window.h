@@ -27,6 +27,7 @@ namespace tarvix {
 
 struct Program;
 class ThreadCom;
+class Descriptors;
 class TFormSetupCom;
 class TFormConnecting;
 
@@ -56,6 +57,7 @@ public:
     // The dialogs the window uses, created after it (program entry order).
     void SetDialogs(TFormSetupCom* setupCom, TFormConnecting* connecting);
     PageHooks& Hooks() { return hooks_; }
+    Descriptors& Values() { return *descriptors_; }
     Program& program() { return p_; }
 
     // Connection modes and cycles.
@@ -125,10 +127,14 @@ private:
     void HandleError(const std::exception& e);
     void ReportDeadWorker(bool withMessage);
     DistributeHooks WindowDistributeHooks();
+    void InstallPageHooks();
+    void AnyEditChange(QWidget* sender);
+    QWidget* PageWidget(int page) const;
 
     Program& p_;
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<ThreadCom> worker_;
+    std::unique_ptr<Descriptors> descriptors_;
     QPointer<TFormSetupCom> setupCom_;
     QPointer<TFormConnecting> connecting_;
     QAction* modeItem_ = nullptr;  // the mode item that carries the check mark

@@ -2,19 +2,12 @@
 
 namespace tarvix {
 
-const std::array<const char*, kPageCount> kPageNames = {
-    "TabSheet1",   "FmInfo",         "EditFmInfo",       "LiveData",          "PageCharts",
-    "PageErrors",  "PageMainVars",   "PageLCD",          "PageField1",        "PageField2",
-    "PageTotals",  "PageTotal1",     "PageTotal2",       "PageTotal3",        "PageTotal4",
-    "PageOutputs", "PageOut1",       "PagePulse1",       "PageFreq1",         "PageStat1",
-    "PageOut2",    "PageFreq2",      "PageStat2",        "PageOut3",          "PageStat3",
-    "PageCurOut",  "PageCurCal",     "PageInputs",       "PageInput1",        "PageInput2",
-    "PageBasic",   "PageCutOff",     "PageRefDensity",   "PageSetup0",        "PageSystem",
-    "PageLinCorr", "PagePwlCorr",    "PageRS485",        "PageConcentration", "PageTargetFluid",
-    "PageCarrierFluid", "PageService", "PageSensor",     "PageDSP",           "PageADC",
-    "PageLimits",  "PageSignals",    "PageFiltered",     "PageDspFile",       "PageParVals",
-    "PageCorio",
-};
+QString PageName(int page) {
+    const auto names = PageNames();
+    return (page >= 0 && page < static_cast<int>(names.size()))
+               ? QString::fromLatin1(names[static_cast<std::size_t>(page)])
+               : QString();
+}
 
 const std::array<TreeNode, kNodeCount> kTreeNodes = {{
     {-1, "Начальная страница", "Start page", 3, 0},

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/register_image.h"
+#include "pages/catalogue.h"
 
 #include <QString>
 
@@ -11,11 +12,10 @@
 
 namespace tarvix {
 
-inline constexpr int kPageCount = 51;
 inline constexpr int kNodeCount = 47;
 
-// Pages of the page control, by index.
-extern const std::array<const char*, kPageCount> kPageNames;
+// The objectName of page index i of the page control (the catalogue's page list).
+QString PageName(int page);
 
 inline constexpr int kPageStart = 0;
 inline constexpr int kPageErrors = 5;

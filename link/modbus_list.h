@@ -22,6 +22,21 @@ inline constexpr int kSignalBufferWords = kSignalBufferBytes / 2;
 
 using SignalBufferArray = std::array<std::uint16_t, kSignalBufferWords>;
 
+// Flags of a list: what it was built for, which selects the refreshes after its results
+// have been distributed.
+inline constexpr std::uint16_t kFlagLiveValues = 0x0001;
+inline constexpr std::uint16_t kFlagRawSignals = 0x0002;
+inline constexpr std::uint16_t kFlagFilteredSignals = 0x0004;
+inline constexpr std::uint16_t kFlagErrors = 0x0008;
+inline constexpr std::uint16_t kFlagLinkSettings = 0x0010;
+inline constexpr std::uint16_t kFlagIndicator = 0x0040;
+inline constexpr std::uint16_t kFlagPwlTable = 0x0080;
+inline constexpr std::uint16_t kFlagRegisterPolling = 0x0200;
+inline constexpr std::uint16_t kFlagCharts = 0x0400;
+inline constexpr std::uint16_t kFlagTargetTable = 0x0800;
+inline constexpr std::uint16_t kFlagCarrierTable = 0x1000;
+
+
 struct ModbusList {
     std::array<double, kListSlots> Stamps{};  // reception moment per slot, 0 = nothing
     std::array<std::uint16_t, kListEntries> Start{};

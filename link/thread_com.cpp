@@ -32,16 +32,22 @@ void ThreadCom::Pause(int ms) {
 void ThreadCom::run() {
     try {
         while (!isInterruptionRequested()) {
+            ModbusList* list = nullptr;
             if (lists_.OpList.Index.load(std::memory_order_acquire) >= 0) {
-                Step(lists_.OpList);
+                list = &lists_.OpList;
             } else if (lists_.PollList.Index.load(std::memory_order_acquire) >= 0) {
-                Step(lists_.PollList);
+                list = &lists_.PollList;
             } else {
                 Pause(10);
                 continue;
             }
+            // The line settings are read while the worker owns a list: the window thread
+            // changes them only while both lists are idle, and the step below may hand the
+            // list back.
+            const int silence = 3 * com_.CharTime;
+            Step(*list);
             // The inter-frame silence of the line.
-            Pause(3 * com_.CharTime);
+            Pause(silence);
         }
     } catch (...) {
         // Whatever broke the loop, the window thread must not wait for the operation list

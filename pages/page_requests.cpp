@@ -210,7 +210,7 @@ WritePageResult WritePage(const QString& page, std::span<const PageControlState>
 
     op.Len = 0;
     op.Slot[0] = 0;
-    op.Flags = page == QLatin1String("PageRS485") ? kFlagRs485Written : 0;
+    op.Flags = page == QLatin1String("PageRS485") ? kFlagLinkSettings : 0;
     // The device checks the key against the serial number it holds: the one last read,
     // before an edit of the same page may put a new one into the image.
     const std::uint16_t key = AccessKey(ctx.Image);

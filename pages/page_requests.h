@@ -18,13 +18,6 @@
 
 namespace tarvix {
 
-// Flags of OpList whose post-processing the result distribution runs.
-inline constexpr std::uint16_t kFlagErrorsRead = 0x0008;
-inline constexpr std::uint16_t kFlagRs485Written = 0x0010;
-inline constexpr std::uint16_t kFlagPwlRead = 0x0080;
-inline constexpr std::uint16_t kFlagTargetFluidRead = 0x0800;
-inline constexpr std::uint16_t kFlagCarrierFluidRead = 0x1000;
-
 // Writing this register opens the protection of the sensor data (the key) or closes it (0).
 inline constexpr int kAccessKeyRegister = 201;
 

@@ -7,6 +7,7 @@
 #include "base/cp1251.h"
 #include "base/string_table.h"
 #include "connect/form_connecting.h"
+#include "connect/form_setup_com.h"
 #include "link/modbus_rtu.h"
 #include "support/sim_runner.h"
 
@@ -50,11 +51,13 @@ class TestMainWindow : public QObject {
                                  QStringLiteral("115200"));
         p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("AnsDelay"), ansDelay);
         form_ = CreateMainWindows(*p_);
-        form_->SetMessageBox([this](QWidget*, QMessageBox::Icon, const QString& text,
-                                    QMessageBox::StandardButtons) {
+        const MessageBoxFunction answer = [this](QWidget*, QMessageBox::Icon, const QString& text,
+                                                 QMessageBox::StandardButtons) {
             messages_ << text;
             return answer_;
-        });
+        };
+        form_->SetMessageBox(answer);
+        form_->findChild<TFormSetupCom*>()->SetMessageBox(answer);
         form_->show();
     }
     QStringList Journal() const {

@@ -244,7 +244,7 @@ TEST_F(WritePageTest, UnprotectedWritesNeedNoKey) {
               WritePageResult::Ok);
     EXPECT_EQ(Entries(op), (std::vector<Entry>{{16, 430, 1}}));
     EXPECT_EQ(op.Values[op.Slot[0]], 4464);
-    EXPECT_EQ(op.Flags, kFlagRs485Written);
+    EXPECT_EQ(op.Flags, kFlagLinkSettings);
     EXPECT_EQ(Frame(op, 0), (std::vector<std::uint8_t>{1, 16, 0x01, 0xAE, 0, 1, 2, 0x11, 0x70}));
 }
 

@@ -1,0 +1,101 @@
+// TForm1: the pages' values — reading a page, its poll list, writing its modified values,
+// showing what arrives, and marking what the user changes.
+#include "main_window.h"
+
+#include "app/navigation.h"
+#include "app/program.h"
+#include "pages/forms/page_forms.h"
+#include "pages/page_requests.h"
+#include "pages/value_service.h"
+#include "ui_main_window.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace tarvix {
+QWidget* TForm1::PageWidget(int page) const {
+    auto* scroll = qobject_cast<QScrollArea*>(ui_->PageControl1->widget(page));
+    return scroll ? scroll->widget() : nullptr;
+}
+
+void TForm1::AnyEditChange(QWidget* sender) {
+    // Values shown by the distribution are not the user's changes.
+    if (p_.Distributing) return;
+    SetControlTag(sender, 1);
+    EnableSaveCancel(true, false);
+}
+
+void TForm1::InstallPageHooks() {
+    Descriptors& values = *descriptors_;
+
+    // Only the user's own edits mark a control: these signals are not sent when the program
+    // sets a value.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        if (!values.DescriptorOf(edit)) continue;
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] { AnyEditChange(edit); });
+    }
+    for (QComboBox* combo : findChildren<QComboBox*>()) {
+        if (!values.DescriptorOf(combo)) continue;
+        connect(combo, &QComboBox::activated, this, [this, combo] { AnyEditChange(combo); });
+    }
+    for (QScrollBar* scroll : findChildren<QScrollBar*>()) {
+        if (!values.DescriptorOf(scroll)) continue;
+        connect(scroll, &QScrollBar::actionTriggered, this, [this, scroll] { AnyEditChange(scroll); });
+    }
+
+    hooks_.ReadPageRequests = [this](ModbusList& L, int page) {
+        if (page == kPagePwlCorr) return AddPwlRead(L);
+        if (page == kPageTargetFluid) return AddTargetFluidRead(L);
+        if (page == kPageCarrierFluid) return AddCarrierFluidRead(L);
+        const QWidget* form = PageWidget(page);
+        if (!form) return;
+        ReadPageRequests(L, PageGroupBoxesOf(*form), descriptors_->Binds());
+        CoalesceReads(L);
+    };
+    hooks_.PagePollRequests = [this](ModbusList& L, int page) {
+        AddPollListReads(L, PageName(page), descriptors_->Binds());
+    };
+    hooks_.WritePage = [this](int page) {
+        std::vector<PageControlState> controls;
+        QWidget* form = PageWidget(page);
+        if (!form) return 0;
+        for (const PageGroupBox& group : PageGroupBoxesOf(*form)) {
+            for (const QString& name : group.Controls) {
+                const QWidget* c = form->findChild<QWidget*>(name);
+                if (!c) continue;
+                controls.push_back({name, ControlTag(c) == 1, c->isVisibleTo(form)});
+            }
+        }
+        PageWriteContext ctx{p_.Started,
+                             p_.Worker.WorkMode.load(),
+                             p_.Lists->OpList,
+                             descriptors_->Binds(),
+                             p_.Image,
+                             descriptors_->DspValues(),
+                             {},
+                             {},
+                             {}};
+        ctx.Convert = [this](const QString&, const Binding& b) {
+            if (b.Dsp) {
+                descriptors_->ControlToDsp(b.Id);
+            } else {
+                descriptors_->ControlToRegister(b.Id);
+            }
+        };
+        ctx.ClearMark = [this](const QString& name) {
+            SetControlTag(findChild<QWidget*>(name), 0);
+        };
+        ctx.StartOpList = [this] { StartOpList(); };
+        return static_cast<int>(WritePage(PageName(page), controls, true, ctx));
+    };
+
+    DistributeHooks& d = hooks_.Distribute;
+    d.ValueArrived = [this](int mr, bool fromOp) { descriptors_->ValueArrived(mr, fromOp); };
+    d.DspValueArrived = [this](int n, const QByteArray& bytes) {
+        descriptors_->DspValueArrived(n, bytes);
+    };
+}
+
+}  // namespace tarvix

@@ -1,0 +1,69 @@
+// Takes the screenshots of the documentation: the main window connected to the simulated
+// transmitter and some of its pages. Run on demand (not a test):
+//   xvfb-run -a build/dev/bin/tarvix_screenshots docs/screenshots
+#include "app/app_windows.h"
+#include "app/main_window.h"
+#include "app/navigation.h"
+#include "app/program.h"
+#include "base/string_table.h"
+#include "connect/form_setup_com.h"
+#include "support/sim_runner.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+    tarvix::testing::SimRunner sim;
+    QString error;
+    if (!sim.Start({QStringLiteral("--freeze")}, &error)) {
+        std::fprintf(stderr, "simulator: %s\n", qPrintable(error));
+        return 1;
+    }
+    QTemporaryDir dir;
+    tarvix::Program p(dir.path());
+    p.Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("ComNumber"), sim.Link());
+    auto form = tarvix::CreateMainWindows(p);
+    const tarvix::MessageBoxFunction silent = [](QWidget*, QMessageBox::Icon, const QString& text,
+                                                 QMessageBox::StandardButtons) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+        return QMessageBox::Ok;
+    };
+    form->SetMessageBox(silent);
+    form->findChild<tarvix::TFormSetupCom*>()->SetMessageBox(silent);
+    form->show();
+    form->MenuOnlineClick();
+    if (!QTest::qWaitFor([&] { return form->StatusText(1) == tarvix::Str(6); }, 10000)) {
+        std::fprintf(stderr, "not connected\n");
+        return 1;
+    }
+    QTest::qWait(2500);  // a few poll cycles: the indicator panel fills
+    form->grab().save(out + QStringLiteral("/main_window_connected.png"));
+
+    const struct {
+        int node;
+        const char* file;
+    } shots[] = {{6, "page_main_variables"}, {11, "page_totaliser_1"}, {17, "page_output_1_config"},
+                 {22, "page_current_output"}, {31, "page_system"}, {1, "page_device_info"}};
+    for (const auto& s : shots) {
+        form->SelectNode(s.node);
+        form->TreeView1Click();
+        const int page = tarvix::NodePage(s.node, p.Image);
+        if (!QTest::qWaitFor([&] { return form->ActivePage() == page && p.Lists->OpList.Idle(); },
+                             10000)) {
+            std::fprintf(stderr, "page of node %d not shown\n", s.node);
+        }
+        QTest::qWait(1500);
+        form->grab().save(out + QLatin1Char('/') + QString::fromLatin1(s.file) +
+                          QStringLiteral(".png"));
+    }
+    form->close();
+    return 0;
+}

@@ -1,0 +1,214 @@
+// The configuration pages against the simulated transmitter: every page of the tree is read
+// and shown with the device's values, an edit is written with "Да" and read back, "Нет"
+// discards it, and bad input is refused before anything is sent.
+#include "app/app_windows.h"
+#include "app/main_window.h"
+#include "app/navigation.h"
+#include "app/program.h"
+#include "base/string_table.h"
+#include "connect/form_setup_com.h"
+#include "model/param_table.h"
+#include "pages/value_service.h"
+#include "support/sim_runner.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace tarvix {
+
+class TestPages : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    testing::SimRunner sim_;
+    std::unique_ptr<Program> p_;
+    std::unique_ptr<TForm1> form_;
+    QStringList messages_;
+
+    QStringList Journal() const {
+        QStringList lines;
+        for (int i = 0; i < p_->JournalList.rowCount(); ++i) {
+            lines << p_->JournalList.data(p_->JournalList.index(i), Qt::DisplayRole).toString();
+        }
+        return lines;
+    }
+    bool Journalled(const QString& text) const {
+        for (const QString& line : Journal()) {
+            if (line.endsWith(text)) return true;
+        }
+        return false;
+    }
+    bool Idle() const {
+        return p_->Lists->OpList.Idle() && !p_->Lists->OpList.Busy.load() &&
+               !form_->TimerOp()->isActive() && !form_->TimerRetry()->isActive();
+    }
+    // Clicks the tree node and waits for its page.
+    bool Open(int node) {
+        auto* tree = form_->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+        // Open the way a user does: the parents are expanded first (an output's parent reads
+        // its own page before it opens).
+        QTreeWidgetItem* item = nullptr;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            if ((*it)->data(0, Qt::UserRole).toInt() == node) item = *it;
+        }
+        if (!item) return false;
+        QList<QTreeWidgetItem*> parents;
+        for (QTreeWidgetItem* up = item->parent(); up; up = up->parent()) parents.prepend(up);
+        for (QTreeWidgetItem* up : parents) {
+            if (up->isExpanded()) continue;
+            up->setExpanded(true);
+            if (!QTest::qWaitFor([&] { return Idle() && up->isExpanded(); }, 10000)) return false;
+        }
+        form_->SelectNode(node);
+        if (tree->currentItem() == nullptr) return false;
+        form_->TreeView1Click();
+        const int page = NodePage(node, p_->Image);
+        return QTest::qWaitFor([&] { return Idle() && form_->ActivePage() == page; }, 10000);
+    }
+    template <typename T>
+    T* Find(const char* name) const {
+        return form_->findChild<T*>(QString::fromLatin1(name));
+    }
+    int SimWord(int reg) const {
+        const QString reply = sim_.Command(QStringLiteral("getw %1").arg(reg));
+        return reply.section(QLatin1Char(' '), 1, 1).toInt();
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QString error;
+        QVERIFY2(sim_.Start({QStringLiteral("--freeze")}, &error), qPrintable(error));
+        p_ = std::make_unique<Program>(dir_.path());
+        p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("ComNumber"), sim_.Link());
+        form_ = CreateMainWindows(*p_);
+        const MessageBoxFunction answer = [this](QWidget*, QMessageBox::Icon, const QString& text,
+                                                 QMessageBox::StandardButtons) {
+            messages_ << text;
+            return QMessageBox::Ok;
+        };
+        form_->SetMessageBox(answer);
+        form_->findChild<TFormSetupCom*>()->SetMessageBox(answer);
+        form_->show();
+        form_->MenuOnlineClick();
+        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 10000);
+    }
+    void cleanupTestCase() {
+        form_.reset();
+        p_.reset();
+    }
+
+    void everyPageShowsTheDevicesValues() {
+        Descriptors& values = form_->Values();
+        for (int node = 0; node < kNodeCount; ++node) {
+            if (kTreeNodes[static_cast<std::size_t>(node)].level < AccessLevel) continue;
+            QVERIFY2(Open(node), qPrintable(QStringLiteral("node %1 (%2): page %3, expected %4")
+                                                 .arg(node)
+                                                 .arg(NodeCaption(node, 0))
+                                                 .arg(form_->ActivePage())
+                                                 .arg(NodePage(node, p_->Image))));
+            const QString page = PageName(form_->ActivePage());
+            // Every register bound on the page arrived, and its controls show it.
+            for (const DescriptorSpec& spec : Catalogue()) {
+                if (spec.Dsp) continue;
+                for (const BoundControl& c : spec.Controls) {
+                    if (c.Page != page) continue;
+                    QWidget* w = form_->findChild<QWidget*>(c.Name);
+                    QVERIFY2(w, qPrintable(c.Name));
+                    if (PollListOf(page).empty() || RegType(spec.Id) == 0) {
+                        QVERIFY2(p_->Image.RegTime[spec.Id] > 0, qPrintable(c.Name));
+                    }
+                    if (auto* label = qobject_cast<QLabel*>(w)) {
+                        QCOMPARE(label->text(), values.ValueText(spec.Id, true, true, false));
+                    } else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->count() > 0) {
+                        const int v = p_->Image.ModbusRegs[spec.Id];
+                        QVERIFY2(combo->currentIndex() == (v < combo->count() ? v : -1),
+                                 qPrintable(c.Name + QStringLiteral(" shows %1 for %2")
+                                                         .arg(combo->currentIndex())
+                                                         .arg(v)));
+                    }
+                }
+            }
+        }
+    }
+
+    void savedEditReachesTheDevice() {
+        QVERIFY(Open(11));  // "Сумматор 1"
+        auto* combo = Find<QComboBox>("ComboSumMode1");
+        QVERIFY(combo && combo->count() > 2);
+        const int before = SimWord(704);
+        QCOMPARE(combo->currentIndex(), before);
+        const int wanted = before == 1 ? 2 : 1;
+        combo->setCurrentIndex(wanted);
+        Q_EMIT combo->activated(wanted);
+        QVERIFY(Find<QWidget>("ButtonSave")->isEnabled());
+        form_->ButtonSaveClick();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            Journalled(QStringLiteral("SumMode1 - Новые значения успешно записаны в память расходомера.")),
+            10000);
+        QCOMPARE(SimWord(704), wanted);
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(), 10000);
+        QCOMPARE(combo->currentIndex(), wanted);  // read back from the device
+        QVERIFY(!Find<QWidget>("ButtonSave")->isEnabled());
+    }
+
+    void cancelDiscardsTheEdit() {
+        QVERIFY(Open(28));  // "Отсечка"
+        auto* edit = Find<QLineEdit>("EditValLowFlow_CutOffH");
+        QVERIFY(edit);
+        const QString shown = edit->text();
+        edit->setText(QStringLiteral("12345"));
+        Q_EMIT edit->textEdited(edit->text());
+        form_->ButtonCancelClick();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle() && edit->text() == shown, 10000);
+    }
+
+    void badInputIsRefusedBeforeAnythingIsSent() {
+        QVERIFY(Open(28));
+        auto* value = Find<QLineEdit>("EditValLowFlow_CutOffH");
+        auto* shock = Find<QLineEdit>("EditTimeShockH");
+        QVERIFY(value && shock);
+        const int simBefore = SimWord(424);
+        const struct {
+            const char* typed;
+            QString message;
+        } cases[] = {
+            {"abc", QStringLiteral("Недопустимое значение: abc")},
+            {"200000000",
+             QStringLiteral("200000000 выходит за пределы допустимых значений: -100000000..100000000")},
+        };
+        for (const auto& c : cases) {
+            messages_.clear();
+            // A good value first, the bad one second: neither is sent.
+            shock->setText(QStringLiteral("2"));
+            Q_EMIT shock->textEdited(shock->text());
+            value->setText(QString::fromLatin1(c.typed));
+            Q_EMIT value->textEdited(value->text());
+            form_->ButtonSaveClick();
+            QCOMPARE(messages_.value(0), c.message);
+            QVERIFY(p_->Lists->OpList.Idle());
+            QCOMPARE(p_->Lists->OpList.Len, 0);
+            QCOMPARE(SimWord(424), simBefore);
+        }
+        // A comma is a decimal separator like the point.
+        messages_.clear();
+        QVERIFY(Open(28));
+        value->setText(QStringLiteral("1,5"));
+        Q_EMIT value->textEdited(value->text());
+        form_->ButtonSaveClick();
+        QVERIFY(messages_.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(), 10000);
+        QCOMPARE(p_->Image.ReadFloat(424), 1.5f);
+    }
+};
+
+}  // namespace tarvix
+
+QTEST_MAIN(tarvix::TestPages)
+#include "test_pages.moc"

@@ -1,0 +1,90 @@
+// Writing the protected sensor data, as the service edition's pages do: the page write puts
+// the access key, the values and the closing 0 into the operation list in the order the
+// device needs (the list runs from its last entry), and the simulated transmitter, which
+// refuses those registers without the key, takes them.
+#include "app/program.h"
+#include "link/modbus_rtu.h"
+#include "link/thread_com.h"
+#include "model/register_ids.h"
+#include "pages/page_requests.h"
+#include "tests/support/sim_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace tarvix {
+namespace {
+
+bool WaitIdle(const ModbusList& L) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!L.Idle()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+TEST(ProtectedWrite, KeyValueAndClosingZeroReachTheDeviceInOrder) {
+    testing::SimRunner sim;
+    QString error;
+    ASSERT_TRUE(sim.Start({}, &error)) << error.toStdString();
+    QTemporaryDir dir;
+    Program p(dir.path());
+    p.Com.PortName = sim.Link();
+    p.Com.SetBaudRate(115200);
+    ASSERT_TRUE(p.Com.OpenPort());
+    p.Worker.WorkMode = kModeOnline;
+    ThreadCom worker(*p.Lists, p.Com, p.Worker);
+    worker.Begin();
+    ModbusList& op = p.Lists->OpList;
+
+    // The page reads CUR_SN first: the key is computed from the serial number held.
+    op.AppendRead(mrCUR_SN, 1);
+    op.Launch();
+    ASSERT_TRUE(WaitIdle(op));
+    ASSERT_EQ(TakeFirstResult(op, p.Image), 0);
+
+    // Without the key the device refuses the sensor data.
+    p.Lists->ResetList(op);
+    op.Append(kFnWriteHolding, mrSerialNumberDevice, 1, 0, 1);
+    op.Values[0] = 4321;
+    op.Launch();
+    ASSERT_TRUE(WaitIdle(op));
+    EXPECT_EQ(op.Result[0], 4);
+    op.Busy = 0;  // the refusal is consumed
+
+    // The page write of two modified protected controls and one ordinary one.
+    Bindings binds;
+    DspValueArray dsp{};
+    PageWriteContext ctx{true, kModeOnline, op, binds, p.Image, dsp, {}, {}, {}};
+    ctx.Convert = [&](const QString& control, const Binding& b) {
+        if (control == QLatin1String("EditSerialNumberDevice")) p.Image.Store(b.Id, 4321);
+        if (control == QLatin1String("EditCalibrationDD")) p.Image.Store(b.Id, 17);
+    };
+    ctx.ClearMark = [](const QString&) {};
+    ctx.StartOpList = [] {};
+    const std::vector<PageControlState> controls = {
+        {QStringLiteral("EditSerialNumberDevice"), true, true},
+        {QStringLiteral("EditCalibrationDD"), true, true},
+    };
+    ASSERT_EQ(WritePage(QStringLiteral("EditFmInfo"), controls, true, ctx), WritePageResult::Ok);
+    // Executed from the last entry: the key first, the values, then 0 closes the protection.
+    ASSERT_EQ(op.Len, 4);
+    EXPECT_EQ(op.Start[3], 201);
+    EXPECT_EQ(op.Values[op.Slot[3]], AccessKey(p.Image));
+    EXPECT_EQ(op.Start[0], 201);
+    EXPECT_EQ(op.Values[op.Slot[0]], 0);
+    ASSERT_TRUE(WaitIdle(op));
+    for (int e = 0; e < op.Len; ++e) EXPECT_EQ(op.Result[static_cast<std::size_t>(e)], 0) << e;
+    EXPECT_EQ(sim.Command(QStringLiteral("getw 0")), QStringLiteral("ok 4321"));
+    EXPECT_EQ(sim.Command(QStringLiteral("getw 4")), QStringLiteral("ok 17"));
+    EXPECT_EQ(sim.Command(QStringLiteral("getw 201")), QStringLiteral("ok 0"));
+}
+
+}  // namespace
+}  // namespace tarvix
