@@ -141,7 +141,9 @@ void TForm1::BuildStatusBar() {
     labelLost_ = new QLabel(QStringLiteral("0"), this);
     labelLost_->setObjectName(QStringLiteral("LabelLost"));
     labelLost_->setToolTip(tr("Неудачных обменов с расходомером"));
+    ui_->StatusBar1->addPermanentWidget(new QLabel(tr("Обменов:"), this));
     ui_->StatusBar1->addPermanentWidget(labelGot_);
+    ui_->StatusBar1->addPermanentWidget(new QLabel(tr("ошибок:"), this));
     ui_->StatusBar1->addPermanentWidget(labelLost_);
 }
 

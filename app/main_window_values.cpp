@@ -91,6 +91,15 @@ void TForm1::InstallPageHooks() {
         return static_cast<int>(WritePage(PageName(page), controls, true, ctx));
     };
 
+    // After-display handlers. The count-down edit follows the device also for poll results,
+    // but not while the user is typing a new count into it. The unit and visibility rules of
+    // the other handlers belong to the pages that own them.
+    values.RunHandler = [this](OnShow handler, int mr) {
+        if (handler != OnShow::CountDownRefresh) return;
+        auto* edit = findChild<QLineEdit*>(QStringLiteral("EditPFSp_CountDownH"));
+        if (edit && !edit->hasFocus()) descriptors_->ShowValue(mr, true);
+    };
+
     DistributeHooks& d = hooks_.Distribute;
     d.ValueArrived = [this](int mr, bool fromOp) { descriptors_->ValueArrived(mr, fromOp); };
     d.DspValueArrived = [this](int n, const QByteArray& bytes) {

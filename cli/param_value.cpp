@@ -110,7 +110,7 @@ QString ShortestFloat(float f) {
     return QString::fromLatin1(buf, r.ptr - buf);
 }
 
-DescriptorSpec const* SpecOf(int id, bool dsp) {
+DescriptorSpec const* CatalogueEntryOf(int id, bool dsp) {
     for (const DescriptorSpec& s : Catalogue()) {
         if (s.Id == id && s.Dsp == dsp) return &s;
     }
@@ -121,10 +121,10 @@ ValueDescriptor DescriptorOf(const ParamRef& p, MenuLines menu) {
     ValueDescriptor dc;
     dc.Menu = menu;
     dc.Format = p.Format;
-    if (p.Spec) {
-        dc.ControlCount = static_cast<int>(p.Spec->Controls.size());
-        dc.FirstIsCombo = !p.Spec->Controls.empty() &&
-                          ControlKindOf(p.Spec->Controls.front().Name) == ControlKind::Combo;
+    if (p.Entry) {
+        dc.ControlCount = static_cast<int>(p.Entry->Controls.size());
+        dc.FirstIsCombo = !p.Entry->Controls.empty() &&
+                          ControlKindOf(p.Entry->Controls.front().Name) == ControlKind::Combo;
     }
     return dc;
 }
@@ -241,10 +241,10 @@ ParamRef RefOf(int row) {
         p.Id = RowValueId(row);
         p.FirstReg = r.Reg;
         p.RegCount = RowRegCount(row);
-        p.Spec = SpecOf(p.Id, false);
-        if (p.Spec) {
-            p.Format = p.Spec->Format;
-        } else if (const DescriptorSpec* low = SpecOf(p.FirstReg, false);
+        p.Entry = CatalogueEntryOf(p.Id, false);
+        if (p.Entry) {
+            p.Format = p.Entry->Format;
+        } else if (const DescriptorSpec* low = CatalogueEntryOf(p.FirstReg, false);
                    p.Kind == ValueKind::Float && low && low->Controls.empty()) {
             p.Format = low->Format;
         }
@@ -252,8 +252,8 @@ ParamRef RefOf(int row) {
         p.Row = row;
         p.Kind = ValueKind::Dsp;
         p.Id = ParamRegs[At(row)].Reg;
-        p.Spec = SpecOf(p.Id, true);
-        if (p.Spec) p.Format = p.Spec->Format;
+        p.Entry = CatalogueEntryOf(p.Id, true);
+        if (p.Entry) p.Format = p.Entry->Format;
     }
     return p;
 }
@@ -315,7 +315,7 @@ bool MenuFollowsDevice(const ParamRef& p) {
 MenuLines MenuOf(const ParamRef& p, const RegisterImage& image, int langIndex) {
     if (const UnitDependency* d = UnitDependencyOf(p))
         return MenuLinesOf(UnitMenuOf(*d, image), langIndex);
-    if (p.Spec && p.Spec->Menu != MenuId::None) return MenuLinesOf(p.Spec->Menu, langIndex);
+    if (p.Entry && p.Entry->Menu != MenuId::None) return MenuLinesOf(p.Entry->Menu, langIndex);
     return {};
 }
 
@@ -353,7 +353,7 @@ ShownValue ShowValue(const ParamRef& p, const RegisterImage& image, const DspVal
 
     // The pages also give the protected identifiers without a catalogue entry an empty
     // descriptor; it shows what no descriptor would.
-    const bool haveDescriptor = p.Spec || !p.Format.isEmpty();
+    const bool haveDescriptor = p.Entry || !p.Format.isEmpty();
     v.Text = ValueText(image, p.Id, true, true, false, haveDescriptor ? &dc : nullptr, decimalSep);
     if (p.Kind == ValueKind::Float) {
         v.Raw =

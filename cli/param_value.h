@@ -28,7 +28,7 @@ struct ParamRef {
     int Id = -1;        // register identifier (a float's high register), or the module's number
     int FirstReg = -1;  // the value's first register; -1 for a measuring-module parameter
     int RegCount = 0;   // registers the value occupies: 1, 2, or 0 in the measuring module
-    const DescriptorSpec* Spec = nullptr;  // the catalogue's descriptor; nullptr when none
+    const DescriptorSpec* Entry = nullptr;  // the catalogue's descriptor; nullptr when none
     // A float without a descriptor of its own may have a format-only one at its low register
     // (Frequency: the register polling page shows it so); its format applies then.
     QString Format{};

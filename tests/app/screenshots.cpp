@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -50,9 +51,19 @@ int main(int argc, char** argv) {
     const struct {
         int node;
         const char* file;
-    } shots[] = {{6, "page_main_variables"}, {11, "page_totaliser_1"}, {17, "page_output_1_config"},
+    } shots[] = {{6, "page_main_variables"}, {11, "page_totaliser_1"}, {16, "page_output_1"},
+                 {17, "page_output_1_config"},
                  {22, "page_current_output"}, {31, "page_system"}, {1, "page_device_info"}};
+    auto* tree = form->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
     for (const auto& s : shots) {
+        // A child node is reached as a user reaches it: through its expanded parent.
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            if ((*it)->data(0, Qt::UserRole).toInt() != s.node || !(*it)->parent()) continue;
+            if (!(*it)->parent()->isExpanded()) {
+                (*it)->parent()->setExpanded(true);
+                QTest::qWait(1500);
+            }
+        }
         form->SelectNode(s.node);
         form->TreeView1Click();
         const int page = tarvix::NodePage(s.node, p.Image);

@@ -9,6 +9,7 @@
 #include "connect/form_connecting.h"
 #include "connect/form_setup_com.h"
 #include "link/modbus_rtu.h"
+#include "support/journal_lines.h"
 #include "support/sim_runner.h"
 
 #include <QDate>
@@ -60,23 +61,9 @@ class TestMainWindow : public QObject {
         form_->findChild<TFormSetupCom*>()->SetMessageBox(answer);
         form_->show();
     }
-    QStringList Journal() const {
-        QStringList lines;
-        for (int i = 0; i < p_->JournalList.rowCount(); ++i) {
-            lines << p_->JournalList.data(p_->JournalList.index(i), Qt::DisplayRole).toString();
-        }
-        return lines;
-    }
-    bool Journalled(const QString& text) const {
-        for (const QString& line : Journal()) {
-            if (line.endsWith(text)) return true;
-        }
-        return false;
-    }
+    bool Journalled(const QString& text) const { return testing::Journalled(p_->JournalList, text); }
     int CountJournalled(const QString& text) const {
-        int n = 0;
-        for (const QString& line : Journal()) n += line.endsWith(text) ? 1 : 0;
-        return n;
+        return testing::CountJournalled(p_->JournalList, text);
     }
     TFormConnecting* Connecting() const { return form_->findChild<TFormConnecting*>(); }
 

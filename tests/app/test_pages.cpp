@@ -9,6 +9,7 @@
 #include "connect/form_setup_com.h"
 #include "model/param_table.h"
 #include "pages/value_service.h"
+#include "support/journal_lines.h"
 #include "support/sim_runner.h"
 
 #include <QComboBox>
@@ -32,19 +33,7 @@ class TestPages : public QObject {
     std::unique_ptr<TForm1> form_;
     QStringList messages_;
 
-    QStringList Journal() const {
-        QStringList lines;
-        for (int i = 0; i < p_->JournalList.rowCount(); ++i) {
-            lines << p_->JournalList.data(p_->JournalList.index(i), Qt::DisplayRole).toString();
-        }
-        return lines;
-    }
-    bool Journalled(const QString& text) const {
-        for (const QString& line : Journal()) {
-            if (line.endsWith(text)) return true;
-        }
-        return false;
-    }
+    bool Journalled(const QString& text) const { return testing::Journalled(p_->JournalList, text); }
     bool Idle() const {
         return p_->Lists->OpList.Idle() && !p_->Lists->OpList.Busy.load() &&
                !form_->TimerOp()->isActive() && !form_->TimerRetry()->isActive();
