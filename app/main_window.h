@@ -15,6 +15,7 @@
 
 class QAction;
 class QActionGroup;
+class QComboBox;
 class QLabel;
 class QTimer;
 class QTreeWidgetItem;
@@ -130,6 +131,8 @@ private:
     void InstallPageHooks();
     void AnyEditChange(QWidget* sender);
     QWidget* PageWidget(int page) const;
+    void RefreshIndicatorField(QComboBox* selector, QLabel* value, QLabel* unit);
+    void RefreshIndicatorFields();
 
     Program& p_;
     std::unique_ptr<Ui::TForm1> ui_;

@@ -4,17 +4,65 @@
 
 #include "app/navigation.h"
 #include "app/program.h"
+#include "base/string_table.h"
 #include "pages/forms/page_forms.h"
 #include "pages/page_requests.h"
 #include "pages/value_service.h"
 #include "ui_main_window.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 
 namespace tarvix {
+void TForm1::RefreshIndicatorField(QComboBox* selector, QLabel* value, QLabel* unit) {
+    // The fields mirror labels of the main variables and totaliser pages, which the same
+    // poll has just refreshed; the sensor frequency and the phase difference have none.
+    static const char* const kSources[][2] = {
+        {"LabelMassFlow", "LabelUnitMassFlow"},
+        {"LabelVolumeFlow", "LabelUnitVolumeFlow"},
+        {"LabelDensity", "LabelUnitDensity"},
+        {"LabelTemperature", "LabelUnitTemperature"},
+        {"LabelCorrVolumeFlow", "LabelUnitCorrVolumeFlow"},
+        {"LabelRefDensity", "LabelUnitRefDensity"},
+        {"LabelSum1", "LabelSumUnit1"},
+        {"LabelSum2", "LabelSumUnit2"},
+        {"LabelSum3", "LabelSumUnit3"},
+        {"LabelSum4", "LabelSumUnit4"},
+    };
+    static const int kAssignOfTotal[] = {701, 800, 750, 850};
+    const int index = selector->currentIndex();
+    QString valueText = QStringLiteral("- - - - - - -");
+    QString unitText = QStringLiteral("- - - - -");
+    if (index >= 0 && index < 10) {
+        const bool unusedTotal = index >= 6 && p_.Image.ModbusRegs[kAssignOfTotal[index - 6]] == 0;
+        if (!unusedTotal) {
+            const auto* v = findChild<QLabel*>(QString::fromLatin1(kSources[index][0]));
+            const auto* u = findChild<QLabel*>(QString::fromLatin1(kSources[index][1]));
+            if (v) valueText = v->text();
+            if (u) unitText = u->text();
+        }
+    } else if (index == 10 || index == 11) {
+        try {
+            valueText = descriptors_->ValueText(index == 10 ? 229 : 227, true, false, false);
+        } catch (const std::exception&) {
+            valueText = QStringLiteral("?");
+        }
+        unitText = index == 10 ? tr("Гц") : QString();
+    }
+    value->setText(valueText);
+    unit->setText(unitText);
+}
+
+void TForm1::RefreshIndicatorFields() {
+    RefreshIndicatorField(ui_->ComboField1, ui_->LabelField1, ui_->LabelF1Units);
+    RefreshIndicatorField(ui_->ComboField1Mix, ui_->LabelField1Mix, ui_->LabelF1MixUnits);
+    RefreshIndicatorField(ui_->ComboField2, ui_->LabelField2, ui_->LabelF2Units);
+    RefreshIndicatorField(ui_->ComboField2Mix, ui_->LabelField2Mix, ui_->LabelF2MixUnits);
+}
+
 QWidget* TForm1::PageWidget(int page) const {
     auto* scroll = qobject_cast<QScrollArea*>(ui_->PageControl1->widget(page));
     return scroll ? scroll->widget() : nullptr;
@@ -100,10 +148,26 @@ void TForm1::InstallPageHooks() {
         if (edit && !edit->hasFocus()) descriptors_->ShowValue(mr, true);
     };
 
+    // Each selector refreshes its own field at once.
+    const std::pair<QComboBox*, std::pair<QLabel*, QLabel*>> fields[] = {
+        {ui_->ComboField1, {ui_->LabelField1, ui_->LabelF1Units}},
+        {ui_->ComboField1Mix, {ui_->LabelField1Mix, ui_->LabelF1MixUnits}},
+        {ui_->ComboField2, {ui_->LabelField2, ui_->LabelF2Units}},
+        {ui_->ComboField2Mix, {ui_->LabelField2Mix, ui_->LabelF2MixUnits}},
+    };
+    for (const auto& [combo, labels] : fields) {
+        connect(combo, &QComboBox::activated, this, [this, combo = combo, labels = labels] {
+            if (StatusText(1) == Str(6)) RefreshIndicatorField(combo, labels.first, labels.second);
+        });
+    }
+
     DistributeHooks& d = hooks_.Distribute;
     d.ValueArrived = [this](int mr, bool fromOp) { descriptors_->ValueArrived(mr, fromOp); };
     d.DspValueArrived = [this](int n, const QByteArray& bytes) {
         descriptors_->DspValueArrived(n, bytes);
+    };
+    d.Refresh = [this](std::uint16_t flag) {
+        if (flag == kFlagIndicator) RefreshIndicatorFields();
     };
 }
 
