@@ -40,14 +40,14 @@ ValueService* Descriptors::DspDC(int n) const {
     return (n >= 0 && n < kDspParams) ? dspDc_[At(n)].get() : nullptr;
 }
 
-ValueService* Descriptors::Make(const DescriptorSpec& spec, int langIndex) {
+ValueService* Descriptors::Make(const DescriptorSpec& entry, int langIndex) {
     auto vs = std::make_unique<ValueService>();
-    for (const BoundControl& c : spec.Controls) {
+    for (const BoundControl& c : entry.Controls) {
         if (auto* w = window_->findChild<QWidget*>(c.Name)) vs->Controls.emplace_back(w);
     }
-    vs->Desc.Format = spec.Format;
-    vs->Menu = spec.Menu;
-    if (spec.Menu != MenuId::None) vs->Desc.Menu = MenuLinesOf(spec.Menu, langIndex);
+    vs->Desc.Format = entry.Format;
+    vs->Menu = entry.Menu;
+    if (entry.Menu != MenuId::None) vs->Desc.Menu = MenuLinesOf(entry.Menu, langIndex);
     vs->Desc.ControlCount = static_cast<int>(vs->Controls.size());
     auto* combo = vs->Controls.empty() ? nullptr : qobject_cast<QComboBox*>(vs->Controls.front());
     vs->Desc.FirstIsCombo = combo != nullptr;
@@ -58,13 +58,13 @@ ValueService* Descriptors::Make(const DescriptorSpec& spec, int langIndex) {
                                                                        : QString();
         };
     }
-    vs->Handler = spec.Handler;
-    vs->Protected = spec.Protected || (!spec.Dsp && IsProtectedId(spec.Id));
+    vs->Handler = entry.Handler;
+    vs->Protected = entry.Protected || (!entry.Dsp && IsProtectedId(entry.Id));
     ValueService* raw = vs.get();
-    if (spec.Dsp) {
-        if (spec.Id >= 0 && spec.Id < kDspParams) dspDc_[At(spec.Id)] = std::move(vs);
-    } else if (spec.Id >= 0 && spec.Id < kRegCount) {
-        dc_[At(spec.Id)] = std::move(vs);
+    if (entry.Dsp) {
+        if (entry.Id >= 0 && entry.Id < kDspParams) dspDc_[At(entry.Id)] = std::move(vs);
+    } else if (entry.Id >= 0 && entry.Id < kRegCount) {
+        dc_[At(entry.Id)] = std::move(vs);
     }
     return raw;
 }
@@ -73,7 +73,7 @@ void Descriptors::Build(int langIndex) {
     for (auto& d : dc_) d.reset();
     for (auto& d : dspDc_) d.reset();
     bindings_ = Bindings(Catalogue());
-    for (const DescriptorSpec& spec : Catalogue()) Make(spec, langIndex);
+    for (const DescriptorSpec& entry : Catalogue()) Make(entry, langIndex);
     // Every identifier of the protected sensor data carries the mark, with or without
     // controls, so that a write of it always goes inside the access-key bracket.
     for (int mr = 0; mr <= kLastProtectedId; ++mr) {

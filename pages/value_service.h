@@ -73,7 +73,7 @@ public:
     QChar DecimalSeparator() const { return decimal_; }
 
 private:
-    ValueService* Make(const DescriptorSpec& spec, int langIndex);
+    ValueService* Make(const DescriptorSpec& entry, int langIndex);
     QWidget* FirstModified(const ValueService& vs) const;
 
     RegisterImage& image_;

@@ -26,7 +26,7 @@ struct Conversion {
 struct ParsedFormat {
     QString Before;  // literal text in front of the conversion, "%%" already reduced
     QString After;
-    Conversion Spec;
+    Conversion Directive;
 };
 
 // Up to two decimal digits at text[i]; -1 for more.
@@ -56,7 +56,7 @@ ParsedFormat Parse(QStringView format) {
             continue;
         }
         if (converted) throw UnusableFormatError(format);
-        Conversion& s = f.Spec;
+        Conversion& s = f.Directive;
         for (; i < format.size(); ++i) {
             const QChar flag = format[i];
             if (flag == u'-')
@@ -224,8 +224,8 @@ std::optional<std::int64_t> ScanNumber(const Conversion& s, QStringView text, qs
 
 QString FormatWord(QStringView format, int value) {
     const ParsedFormat f = Parse(format);
-    if (f.Spec.Conv == 0) return f.Before;
-    return f.Before + Apply(f.Spec, value) + f.After;
+    if (f.Directive.Conv == 0) return f.Before;
+    return f.Before + Apply(f.Directive, value) + f.After;
 }
 
 std::optional<std::int64_t> ScanWord(QStringView format, QStringView text) {
@@ -240,8 +240,8 @@ std::optional<std::int64_t> ScanWord(QStringView format, QStringView text) {
         if (pos >= text.size() || text[pos] != c) return std::nullopt;
         ++pos;
     }
-    if (f.Spec.Conv == 0) return std::nullopt;
-    return ScanNumber(f.Spec, text, pos);
+    if (f.Directive.Conv == 0) return std::nullopt;
+    return ScanNumber(f.Directive, text, pos);
 }
 
 bool IsUsableWordFormat(QStringView format) {

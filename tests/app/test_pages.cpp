@@ -104,19 +104,19 @@ private Q_SLOTS:
                                                  .arg(NodePage(node, p_->Image))));
             const QString page = PageName(form_->ActivePage());
             // Every register bound on the page arrived, and its controls show it.
-            for (const DescriptorSpec& spec : Catalogue()) {
-                if (spec.Dsp) continue;
-                for (const BoundControl& c : spec.Controls) {
+            for (const DescriptorSpec& entry : Catalogue()) {
+                if (entry.Dsp) continue;
+                for (const BoundControl& c : entry.Controls) {
                     if (c.Page != page) continue;
                     QWidget* w = form_->findChild<QWidget*>(c.Name);
                     QVERIFY2(w, qPrintable(c.Name));
-                    if (PollListOf(page).empty() || RegType(spec.Id) == 0) {
-                        QVERIFY2(p_->Image.RegTime[spec.Id] > 0, qPrintable(c.Name));
+                    if (PollListOf(page).empty() || RegType(entry.Id) == 0) {
+                        QVERIFY2(p_->Image.RegTime[entry.Id] > 0, qPrintable(c.Name));
                     }
                     if (auto* label = qobject_cast<QLabel*>(w)) {
-                        QCOMPARE(label->text(), values.ValueText(spec.Id, true, true, false));
+                        QCOMPARE(label->text(), values.ValueText(entry.Id, true, true, false));
                     } else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->count() > 0) {
-                        const int v = p_->Image.ModbusRegs[spec.Id];
+                        const int v = p_->Image.ModbusRegs[entry.Id];
                         QVERIFY2(combo->currentIndex() == (v < combo->count() ? v : -1),
                                  qPrintable(c.Name + QStringLiteral(" shows %1 for %2")
                                                          .arg(combo->currentIndex())

@@ -85,11 +85,11 @@ TEST(ParamTable, MeasuringModuleRows) {
     struct DspSpec {
         int FirstRow, LastRow, Size, Code, FirstNumber;
     };
-    const DspSpec spec[] = {
+    const DspSpec cases[] = {
         {434, 434, 2, kDspU16, 0}, {435, 435, 3, kDspDate, 1},   {436, 436, 4, kDspFloat, 2},
         {437, 448, 4, kDspI32, 3}, {449, 452, 4, kDspFloat, 15}, {453, 453, 2, kDspU16, 19},
     };
-    for (const DspSpec& s : spec) {
+    for (const DspSpec& s : cases) {
         for (int row = s.FirstRow; row <= s.LastRow; ++row) {
             SCOPED_TRACE(Row(row).Name);
             EXPECT_EQ(Row(row).DspSize, s.Size);
