@@ -2,6 +2,7 @@
 // simulated transmitter.
 #include "model/register_ids.h"
 #include "sim/device.h"
+#include "tests/sim/device_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,8 @@
 namespace tarvix::sim {
 namespace {
 
-struct SimOutputs : ::testing::Test {
-    Device d{5};
-    double t = 0.0;
-
-    void SetUp() override { d.Process().frozen = true; }
-    void Run(double seconds) {
-        t += seconds;
-        d.AdvanceTo(t);
-    }
-    std::uint8_t WriteWord(int reg, std::uint16_t v) { return d.WriteHolding(reg, 1, &v); }
-    std::uint8_t WriteFloat(int low, float v) {
-        const auto bits = std::bit_cast<std::uint32_t>(v);
-        const std::uint16_t w[2] = {static_cast<std::uint16_t>(bits), static_cast<std::uint16_t>(bits >> 16)};
-        return d.WriteHolding(low, 2, w);
-    }
-    float F(int low) const { return d.Float(low); }
+struct SimOutputs : DeviceFixture {
+    SimOutputs() : DeviceFixture(5) {}
 };
 
 TEST_F(SimOutputs, CurrentFollowsTheAssignedValueBetweenItsRangeEnds) {
