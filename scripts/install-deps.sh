@@ -3,13 +3,19 @@
 # Runs as root, or through sudo for a normal user. A machine that has them all is left alone.
 set -euo pipefail
 
+# Debian installs without recommends here, so every package a configure step looks for is named,
+# even where another package would usually pull it in (Qt UiTools needs Qt OpenGL Widgets).
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-  qt6-base-dev qt6-charts-dev qt6-serialport-dev qt6-5compat-dev
-  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  # toolchain, the sanitizer and fuzzer runtime, the format check
+  cmake ninja-build g++ clang libclang-rt-14-dev clang-format pkg-config git
+  # Qt 6: widgets, charts, serial port enumeration, the Windows-1251 codec, UiTools, Linguist
+  qt6-base-dev qt6-charts-dev qt6-serialport-dev qt6-5compat-dev libqt6opengl6-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
+  # tests and benchmarks; libmodbus, socat and mbpoll are the interoperability peers
   libgtest-dev libgmock-dev libbenchmark-dev
   libmodbus-dev socat mbpoll
-  xvfb xauth
+  # a display for the program and its screenshots on a machine without one; Debian packaging
+  xvfb xauth dpkg-dev file
 )
 
 missing=()

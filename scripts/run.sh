@@ -7,6 +7,14 @@
 # Without a display, run it as: xvfb-run -a scripts/run.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+# The window needs a display; say so before spending minutes on a build that Qt would then
+# abort with a platform-plugin error.
+if [ "${1:-}" != cli ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] \
+   && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display: run 'xvfb-run -a scripts/run.sh' for the window, or 'scripts/run.sh cli read 300 12' for the command line." >&2
+  exit 1
+fi
 scripts/install-deps.sh
 
 build=build/release
