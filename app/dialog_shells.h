@@ -10,7 +10,7 @@ namespace tarvix {
 
 class PlaceholderDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     PlaceholderDialog(const QString& objectName, const QString& caption, QWidget* parent);
 };
 

@@ -42,14 +42,16 @@ void DistributeDsp(Program& p, ModbusList& L, int e, const DistributeHooks& h, b
         case kDspWriteParam: {
             const int row = DspRow(DataByte(L, s, 3));
             const QString name = IsParamRow(row) ? ParamName(row) : QString();
-            p.Log.WriteJournal(name + QStringLiteral(" - ") + Str(online ? 119 : 120), kJournalInfo);
+            p.Log.WriteJournal(name + QStringLiteral(" - ") + Str(online ? 119 : 120),
+                               kJournalInfo);
             break;
         }
         case kDspReadAdc: {
             std::array<std::int32_t, 6> codes{};
             for (int i = 0; i < 6; ++i) {
                 std::uint32_t v = 0;
-                for (int k = 0; k < 4; ++k) v |= std::uint32_t{DataByte(L, s, 2 + 4 * i + k)} << (8 * k);
+                for (int k = 0; k < 4; ++k)
+                    v |= std::uint32_t{DataByte(L, s, 2 + 4 * i + k)} << (8 * k);
                 codes[At(i)] = static_cast<std::int32_t>(v);
             }
             if (h.AdcCodesArrived) h.AdcCodesArrived(codes);
@@ -95,8 +97,9 @@ int DistributeResults(Program& p, ModbusList& L, const DistributeHooks& h) {
     for (int e = 0; e < L.Len; ++e) {
         const std::uint8_t func = L.Func[At(e)];
         if (L.Result[At(e)] != kResultOk) {
-            p.Log.WriteJournal(EntryName(L, e) + QStringLiteral(" - ") + ResultText(L.Result[At(e)]),
-                               kJournalError);
+            p.Log.WriteJournal(
+                EntryName(L, e) + QStringLiteral(" - ") + ResultText(L.Result[At(e)]),
+                kJournalError);
             ++failed;
         } else if (func == kFnWriteHolding) {
             p.Log.WriteJournal(EntryName(L, e) + QStringLiteral(" - ") + Str(online ? 119 : 120),
@@ -111,8 +114,9 @@ int DistributeResults(Program& p, ModbusList& L, const DistributeHooks& h) {
 
     const std::uint16_t flags = L.Flags;
     if (L.Func[0] == kFnReadHolding && h.Refresh) {
-        for (std::uint16_t flag : {kFlagLiveValues, kFlagCharts, kFlagRegisterPolling, kFlagIndicator,
-                                   kFlagErrors, kFlagPwlTable, kFlagTargetTable, kFlagCarrierTable}) {
+        for (std::uint16_t flag :
+             {kFlagLiveValues, kFlagCharts, kFlagRegisterPolling, kFlagIndicator, kFlagErrors,
+              kFlagPwlTable, kFlagTargetTable, kFlagCarrierTable}) {
             if (flags & flag) h.Refresh(flag);
         }
     }
@@ -128,7 +132,8 @@ int DistributeResults(Program& p, ModbusList& L, const DistributeHooks& h) {
     }
     L.Flags = 0;
     p.Distributing = false;
-    if (h.ConnectingVisible && h.ConnectingVisible() && h.ConnectionConfirmed) h.ConnectionConfirmed();
+    if (h.ConnectingVisible && h.ConnectingVisible() && h.ConnectionConfirmed)
+        h.ConnectionConfirmed();
     return failed;
 }
 

@@ -14,9 +14,7 @@ namespace {
 
 // The journal's own texts are not numbered strings; QT_TRANSLATE_NOOP at each use lets
 // lupdate find them for the language module.
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Journal", text);
-}
+QString Tr(const char* text) { return QCoreApplication::translate("Journal", text); }
 
 }  // namespace
 

@@ -16,8 +16,8 @@
 #include <QCloseEvent>
 #include <QInputDialog>
 #include <QLabel>
-#include <QScrollArea>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -61,7 +61,8 @@ TForm1::TForm1(Program& program, QWidget* parent)
     BuildPages();
     BuildTree();
 
-    p_.LangIndex = p_.Settings.ReadInteger(QStringLiteral("Languages"), QStringLiteral("Selected"), 0);
+    p_.LangIndex =
+        p_.Settings.ReadInteger(QStringLiteral("Languages"), QStringLiteral("Selected"), 0);
     (p_.LangIndex == 1 ? ui_->MenuEnglish : ui_->MenuRussian)->setChecked(true);
     // The measuring module's EEPROM dump is a service function.
     ui_->MenuDspEeprom->setVisible(AccessLevel < 3);
@@ -117,7 +118,8 @@ void TForm1::BuildMenus() {
     connect(ui_->MenuSwitchOfflineWhenNoAnswer, &QAction::triggered, this,
             &TForm1::MenuSwitchOfflineWhenNoAnswerClick);
     connect(ui_->N14, &QAction::triggered, this, [this] { p_.JournalList.Clear(); });
-    connect(ui_->MenuAll, &QAction::triggered, this, [this] { p_.Log.SetJournalFilter(kFilterAll); });
+    connect(ui_->MenuAll, &QAction::triggered, this,
+            [this] { p_.Log.SetJournalFilter(kFilterAll); });
     connect(ui_->MenuErrors, &QAction::triggered, this,
             [this] { p_.Log.SetJournalFilter(kFilterErrors); });
     connect(ui_->MenuNone, &QAction::triggered, this,
@@ -177,7 +179,8 @@ void TForm1::SetStatus(int panel, const QString& text) {
 }
 
 QString TForm1::StatusText(int panel) const {
-    return (panel >= 0 && panel < 5 && statusPanels_[panel]) ? statusPanels_[panel]->text() : QString();
+    return (panel >= 0 && panel < 5 && statusPanels_[panel]) ? statusPanels_[panel]->text()
+                                                             : QString();
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -245,8 +248,8 @@ void TForm1::HandleError(const std::exception& e) {
         ReportDeadWorker(true);
         return;
     }
-    message_(this, QMessageBox::Critical,
-             user ? user->message() : QString::fromLocal8Bit(e.what()), QMessageBox::Ok);
+    message_(this, QMessageBox::Critical, user ? user->message() : QString::fromLocal8Bit(e.what()),
+             QMessageBox::Ok);
 }
 
 }  // namespace tarvix

@@ -51,7 +51,7 @@ struct PageHooks {
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     TForm1(Program& program, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -103,11 +103,11 @@ public:
     QTimer* TimerRetry() const { return timerRetry_; }
     QString StatusText(int panel) const;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void BuildStatusBar();
     void BuildPages();

@@ -47,8 +47,8 @@ void TForm1::AppendIndicatorRequests(ModbusList& L) {
 
 void TForm1::ConnectPrompt(std::function<void()> action) {
     pendingCommand_ = nullptr;
-    const auto answer = message_(this, QMessageBox::Question, Str(140),
-                                 QMessageBox::Yes | QMessageBox::No);
+    const auto answer =
+        message_(this, QMessageBox::Question, Str(140), QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes) {
         ReselectRememberedNode();
         return;
@@ -103,8 +103,8 @@ void TForm1::MenuOfflineClick() {
 
 void TForm1::N15Click() {
     if (p_.Worker.WorkMode.load() != kModeOffline) {
-        const auto answer = message_(this, QMessageBox::Question, Str(123),
-                                     QMessageBox::Yes | QMessageBox::No);
+        const auto answer =
+            message_(this, QMessageBox::Question, Str(123), QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes) return;
         MenuOfflineClick();
     }
@@ -142,10 +142,12 @@ void TForm1::ConnectionConfirmed() {
 }
 
 void TForm1::ResetIndicator() {
-    for (QLabel* l : {ui_->LabelField1, ui_->LabelField1Mix, ui_->LabelField2, ui_->LabelField2Mix}) {
+    for (QLabel* l :
+         {ui_->LabelField1, ui_->LabelField1Mix, ui_->LabelField2, ui_->LabelField2Mix}) {
         l->setText(QStringLiteral("- - - - - - -"));
     }
-    for (QLabel* l : {ui_->LabelF1Units, ui_->LabelF1MixUnits, ui_->LabelF2Units, ui_->LabelF2MixUnits}) {
+    for (QLabel* l :
+         {ui_->LabelF1Units, ui_->LabelF1MixUnits, ui_->LabelF2Units, ui_->LabelF2MixUnits}) {
         l->setText(QStringLiteral("- - - - -"));
     }
     ui_->ShapeErrorI->setStyleSheet(QStringLiteral("background-color: white;"));

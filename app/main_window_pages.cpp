@@ -81,8 +81,8 @@ void TForm1::TreeView1Click() {
         return;
     }
     // In file mode the measuring module is not there: its pages give way to a notice.
-    const int page = (mode == kModeFile && node >= 40 && node <= 44) ? kPageDspFile
-                                                                      : NodePage(node, p_.Image);
+    const int page =
+        (mode == kModeFile && node >= 40 && node <= 44) ? kPageDspFile : NodePage(node, p_.Image);
     if (page == kPageStart) {
         ShowPage(kPageStart);
         rememberedNode_ = node;
@@ -98,7 +98,7 @@ void TForm1::TreeView1Click() {
             op.Flags = kFlagErrors;
             AppendStatusRequests(op);
         } else {
-            op.Flags = page == kPagePwlCorr      ? kFlagPwlTable
+            op.Flags = page == kPagePwlCorr       ? kFlagPwlTable
                        : page == kPageTargetFluid ? kFlagTargetTable
                                                   : kFlagCarrierTable;
             if (hooks_.ReadPageRequests) hooks_.ReadPageRequests(op, page);

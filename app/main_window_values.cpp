@@ -90,7 +90,8 @@ void TForm1::InstallPageHooks() {
     }
     for (QScrollBar* scroll : findChildren<QScrollBar*>()) {
         if (!values.DescriptorOf(scroll)) continue;
-        connect(scroll, &QScrollBar::actionTriggered, this, [this, scroll] { AnyEditChange(scroll); });
+        connect(scroll, &QScrollBar::actionTriggered, this,
+                [this, scroll] { AnyEditChange(scroll); });
     }
 
     hooks_.ReadPageRequests = [this](ModbusList& L, int page) {

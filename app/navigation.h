@@ -26,11 +26,11 @@ inline constexpr int kPageDspFile = 48;
 inline constexpr int kPageCorio = 50;
 
 struct TreeNode {
-    int parent;        // -1 for a top-level node
-    const char* ru;    // captions (UTF-8); 16 and 18 end with a blank: their page is read
-    const char* en;    // before they expand
-    int level;         // the access level the node needs
-    int pageOffset;    // page = number + offset (nodes 17 and 19 depend on the output type)
+    int parent;      // -1 for a top-level node
+    const char* ru;  // captions (UTF-8); 16 and 18 end with a blank: their page is read
+    const char* en;  // before they expand
+    int level;       // the access level the node needs
+    int pageOffset;  // page = number + offset (nodes 17 and 19 depend on the output type)
 };
 extern const std::array<TreeNode, kNodeCount> kTreeNodes;
 

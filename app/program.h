@@ -34,8 +34,8 @@ struct Program {
     IniFile Settings;
     JournalModel JournalList;
     Journal Log;
-    int LangIndex = 0;      // 0 Russian, 1 English
-    bool Started = false;   // set at the end of the main window's first show
+    int LangIndex = 0;     // 0 Russian, 1 English
+    bool Started = false;  // set at the end of the main window's first show
     // Set while results are distributed: change handlers of page controls do nothing then.
     bool Distributing = false;
 

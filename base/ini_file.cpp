@@ -73,9 +73,7 @@ std::optional<int> ParseInteger(QStringView t) {
     return static_cast<int>(v);
 }
 
-bool ValidSectionName(const QString& s) {
-    return !s.isEmpty() && !s.contains(u']');
-}
+bool ValidSectionName(const QString& s) { return !s.isEmpty() && !s.contains(u']'); }
 
 bool ValidKeyName(const QString& k) {
     return !k.isEmpty() && !k.contains(u'=') && !k.startsWith(u'[') && !k.startsWith(u';');
@@ -96,17 +94,14 @@ QString AdjustFormat(const QString& fmt) {
         const QChar c = fmt[i];
         qsizetype j = i + 1;
         if (c == u'\'') {
-            while (j < fmt.size() && fmt[j] != u'\'')
-                ++j;
+            while (j < fmt.size() && fmt[j] != u'\'') ++j;
             out += QStringView(fmt).mid(i, j + 1 - i);
             i = j + 1;
             continue;
         }
-        while (j < fmt.size() && fmt[j] == c)
-            ++j;
+        while (j < fmt.size() && fmt[j] == c) ++j;
         if (c == u't') {
-            while (!out.isEmpty() && out.back().isSpace())
-                out.chop(1);
+            while (!out.isEmpty() && out.back().isSpace()) out.chop(1);
         } else if (c == u'y' && j - i == 2) {
             out += QLatin1String("yyyy");
         } else {
@@ -214,8 +209,7 @@ struct IniFile::Document {
     QByteArray Serialize() const {
         QString text;
         qsizetype size = 0;
-        for (const Line& l : lines)
-            size += l.text.size() + 2;
+        for (const Line& l : lines) size += l.text.size() + 2;
         text.reserve(size);
         for (const Line& l : lines) {
             text += l.text;
@@ -316,8 +310,7 @@ QStringList IniFile::ReadSection(const QString& section) const {
     QStringList keys;
     if (const Document::Section* s = doc.Find(section)) {
         keys.reserve(static_cast<qsizetype>(s->keyLines.size()));
-        for (const int i : s->keyLines)
-            keys.append(doc.lines[static_cast<std::size_t>(i)].spelt);
+        for (const int i : s->keyLines) keys.append(doc.lines[static_cast<std::size_t>(i)].spelt);
     }
     return keys;
 }

@@ -20,13 +20,18 @@ constexpr Entry kStrings[] = {
     {5, QT_TRANSLATE_NOOP("Strings", "Расходомер отключен")},
     {6, QT_TRANSLATE_NOOP("Strings", "Расходомер подключен")},
     {7, QT_TRANSLATE_NOOP("Strings", "Работа с файлом конфигурации")},
-    {115, QT_TRANSLATE_NOOP("Strings", "Превышен интервал ожидания при обмене данными с расходомером.")},
+    {115,
+     QT_TRANSLATE_NOOP("Strings", "Превышен интервал ожидания при обмене данными с расходомером.")},
     {116, QT_TRANSLATE_NOOP("Strings", "Нет ответа от расходомера")},
     {119, QT_TRANSLATE_NOOP("Strings", "Новые значения успешно записаны в память расходомера.")},
     {120, QT_TRANSLATE_NOOP("Strings", "Новые значения успешно записаны в файл конфигурации.")},
-    {121, QT_TRANSLATE_NOOP("Strings", "Программа не успела выполнить цикл сбора данных за интервал опроса")},
-    {122, QT_TRANSLATE_NOOP("Strings", "Произошла ошибка при получении данных из расходомера. Не все данные получены.")},
-    {123, QT_TRANSLATE_NOOP("Strings", "Необходимо перевести программу в режим оффлайн\nСделать это сейчас?")},
+    {121, QT_TRANSLATE_NOOP("Strings",
+                            "Программа не успела выполнить цикл сбора данных за интервал опроса")},
+    {122, QT_TRANSLATE_NOOP(
+              "Strings",
+              "Произошла ошибка при получении данных из расходомера. Не все данные получены.")},
+    {123, QT_TRANSLATE_NOOP("Strings",
+                            "Необходимо перевести программу в режим оффлайн\nСделать это сейчас?")},
     {124, QT_TRANSLATE_NOOP("Strings", "Чтение конфигурации из файла ")},
     {125, QT_TRANSLATE_NOOP("Strings", "Ошибка контрольной суммы")},
     {126, QT_TRANSLATE_NOOP("Strings", "Дата последнего изменения в файле конфигурации: ")},
@@ -37,7 +42,10 @@ constexpr Entry kStrings[] = {
     {144, QT_TRANSLATE_NOOP("Strings", "Поток связи неожиданно прекратил работу")},
     {145, QT_TRANSLATE_NOOP("Strings",
                             "Поток связи неожиданно прекратил работу.\nПерезапустите программу.")},
-    {148, QT_TRANSLATE_NOOP("Strings", "Ошибка при записи параметров связи в расходомер. Настройки сервисной программы НЕ изменены.\nПроверьте настройки связи расходомера с помощью локального интерфейса")},
+    {148, QT_TRANSLATE_NOOP(
+              "Strings",
+              "Ошибка при записи параметров связи в расходомер. Настройки сервисной программы НЕ "
+              "изменены.\nПроверьте настройки связи расходомера с помощью локального интерфейса")},
     {402, QT_TRANSLATE_NOOP("Strings", "Устройство с адресом ")},
     {403, QT_TRANSLATE_NOOP("Strings", "обнаружено на порту ")},
     {404, QT_TRANSLATE_NOOP("Strings", "Не удалось найти устройство с адресом ")},
@@ -51,16 +59,16 @@ constexpr Entry kStrings[] = {
     {707, QT_TRANSLATE_NOOP("Strings", "Прервать")},
     {800, QT_TRANSLATE_NOOP("Strings", "Исключение Modbus 0x01: Команда не поддерживается")},
     {801, QT_TRANSLATE_NOOP("Strings", "Исключение Modbus 0x02: Неверный адрес регистра")},
-    {802, QT_TRANSLATE_NOOP("Strings",
-                            "Исключение Modbus 0x03: Ошибка в структуре данных в запросе")},
+    {802,
+     QT_TRANSLATE_NOOP("Strings", "Исключение Modbus 0x03: Ошибка в структуре данных в запросе")},
     {803, QT_TRANSLATE_NOOP("Strings", "Исключение Modbus 0x04: Ошибка записи")},
     {804, QT_TRANSLATE_NOOP("Strings", "Исключение Modbus 0x05: Устройство защищено от записи")},
     {805, QT_TRANSLATE_NOOP("Strings",
                             "Исключение Modbus 0x09: Ошибка при чтении сохраненных сигналов")},
     {806, QT_TRANSLATE_NOOP("Strings", "Ошибка связи: получено 0 байт")},
     {807, QT_TRANSLATE_NOOP("Strings", "Ошибка связи: неправильная длина ответа")},
-    {808, QT_TRANSLATE_NOOP("Strings",
-                            "Ошибка связи: получен ответ от устройства с другим адресом")},
+    {808,
+     QT_TRANSLATE_NOOP("Strings", "Ошибка связи: получен ответ от устройства с другим адресом")},
     {809, QT_TRANSLATE_NOOP("Strings", "Ошибка связи: неверная контрольная сумма")},
     {810, QT_TRANSLATE_NOOP("Strings",
                             "Ошибка при чтении конфигурации из файла: Не найден узел с данными")},
@@ -94,8 +102,6 @@ QString StrSource(int n) {
 
 int StrCount() { return static_cast<int>(std::size(kStrings)); }
 
-int StrNumberAt(int i) {
-    return (i >= 0 && i < StrCount()) ? kStrings[i].number : -1;
-}
+int StrNumberAt(int i) { return (i >= 0 && i < StrCount()) ? kStrings[i].number : -1; }
 
 }  // namespace tarvix

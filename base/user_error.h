@@ -10,13 +10,12 @@
 namespace tarvix {
 
 class UserError : public std::exception {
-public:
-    explicit UserError(QString message)
-        : message_(std::move(message)), utf8_(message_.toUtf8()) {}
+  public:
+    explicit UserError(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}
     const QString& message() const { return message_; }
     const char* what() const noexcept override { return utf8_.constData(); }
 
-private:
+  private:
     QString message_;
     QByteArray utf8_;
 };

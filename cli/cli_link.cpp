@@ -17,14 +17,16 @@ QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com) {
     }
     const int baud = o.baud.trimmed().toInt(&ok);
     if (!ok || baud < 50 || baud > 4000000) {
-        return QStringLiteral("baud rate must be a number of bits per second, not '%1'").arg(o.baud);
+        return QStringLiteral("baud rate must be a number of bits per second, not '%1'")
+            .arg(o.baud);
     }
     const QString p = o.parity.trimmed().toLower();
     int parity = -1;
     if (p == QLatin1String("none") || p == QLatin1String("n")) parity = 0;
     if (p == QLatin1String("odd") || p == QLatin1String("o")) parity = 1;
     if (p == QLatin1String("even") || p == QLatin1String("e")) parity = 2;
-    if (parity < 0) return QStringLiteral("parity must be none, odd or even, not '%1'").arg(o.parity);
+    if (parity < 0)
+        return QStringLiteral("parity must be none, odd or even, not '%1'").arg(o.parity);
     const QString sb = o.stopBits.trimmed();
     if (sb != QLatin1String("1") && sb != QLatin1String("2")) {
         return QStringLiteral("stop bits must be 1 or 2, not '%1'").arg(o.stopBits);

@@ -29,9 +29,7 @@ QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com);
 // above) are tried three times in all; a device exception is final. The result is also
 // left in L.Result[e].
 std::uint8_t RunEntry(ComSetup& com, ModbusList& L, int e);
-inline std::uint8_t RunSingle(ComSetup& com, ModbusList& L) {
-    return RunEntry(com, L, 0);
-}
+inline std::uint8_t RunSingle(ComSetup& com, ModbusList& L) { return RunEntry(com, L, 0); }
 
 // Runs every entry of L from the last down to the first, as the worker runs a list: a failed
 // entry does not stop the ones after it (the closing write of the access-key bracket must go

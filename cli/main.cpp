@@ -80,8 +80,9 @@ Examples:
 bool ParseNumber(const QString& text, long long lo, long long hi, long long* out) {
     bool ok = false;
     const QString t = text.trimmed();
-    long long v = t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? t.mid(2).toLongLong(&ok, 16)
-                                                                         : t.toLongLong(&ok, 10);
+    long long v = t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                      ? t.mid(2).toLongLong(&ok, 16)
+                      : t.toLongLong(&ok, 10);
     if (!ok || v < lo || v > hi) return false;
     *out = v;
     return true;
@@ -117,17 +118,19 @@ int main(int argc, char** argv) {
         {QStringLiteral("p"), QStringLiteral("port")},
         QStringLiteral("Serial port: a device path (/dev/ttyUSB0) or a name in /dev (ttyUSB0)."),
         QStringLiteral("PORT"));
-    const QCommandLineOption addressOpt({QStringLiteral("a"), QStringLiteral("address")},
-                                        QStringLiteral("Modbus address of the transmitter, 1..247."),
-                                        QStringLiteral("A"), QStringLiteral("1"));
+    const QCommandLineOption addressOpt(
+        {QStringLiteral("a"), QStringLiteral("address")},
+        QStringLiteral("Modbus address of the transmitter, 1..247."), QStringLiteral("A"),
+        QStringLiteral("1"));
     const QCommandLineOption baudOpt({QStringLiteral("b"), QStringLiteral("baud")},
                                      QStringLiteral("Baud rate."), QStringLiteral("B"),
                                      QStringLiteral("115200"));
     const QCommandLineOption parityOpt(QStringLiteral("parity"),
                                        QStringLiteral("Parity: none, odd or even."),
                                        QStringLiteral("P"), QStringLiteral("none"));
-    const QCommandLineOption stopOpt(QStringLiteral("stop-bits"), QStringLiteral("Stop bits: 1 or 2."),
-                                     QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption stopOpt(QStringLiteral("stop-bits"),
+                                     QStringLiteral("Stop bits: 1 or 2."), QStringLiteral("N"),
+                                     QStringLiteral("1"));
     const QCommandLineOption timeoutOpt(
         {QStringLiteral("t"), QStringLiteral("timeout")},
         QStringLiteral("Answer time-out in milliseconds (plus one character time per byte)."),
@@ -137,7 +140,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption verboseOpt(
         QStringLiteral("verbose"),
         QStringLiteral("get, set: also print title, registers, access, format, menu and unit."));
-    parser.addOptions({portOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt, rawOpt, verboseOpt});
+    parser.addOptions(
+        {portOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt, rawOpt, verboseOpt});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("read, write, get, set or params"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("see Commands"),
@@ -186,10 +190,13 @@ int main(int argc, char** argv) {
         c.DecimalSep = point.isEmpty() ? QLatin1Char('.') : point.front();
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return tarvix::cli::RunParamCommand(c, com, [&com]() -> QString {
-            if (com.OpenPort()) return {};
-            return QStringLiteral("cannot open port %1: %2").arg(com.PortName, com.LastError());
-        }, out, err);
+        return tarvix::cli::RunParamCommand(
+            c, com,
+            [&com]() -> QString {
+                if (com.OpenPort()) return {};
+                return QStringLiteral("cannot open port %1: %2").arg(com.PortName, com.LastError());
+            },
+            out, err);
     }
 
     long long start = 0;
@@ -199,15 +206,16 @@ int main(int argc, char** argv) {
                                     : QStringLiteral("usage: write START VALUE..."));
     }
     if (!ParseNumber(args[1], 0, 65535, &start)) {
-        return Fail(kExitUsage, QStringLiteral("START must be a register number 0..65535, not '%1'")
-                                    .arg(args[1]));
+        return Fail(
+            kExitUsage,
+            QStringLiteral("START must be a register number 0..65535, not '%1'").arg(args[1]));
     }
     std::vector<std::uint16_t> values;
     long long count = 0;
     if (command == QLatin1String("read")) {
         if (args.size() != 3 || !ParseNumber(args[2], 1, 65536 - start, &count)) {
-            return Fail(kExitUsage, QStringLiteral("usage: read START COUNT (COUNT 1..%1)")
-                                        .arg(65536 - start));
+            return Fail(kExitUsage,
+                        QStringLiteral("usage: read START COUNT (COUNT 1..%1)").arg(65536 - start));
         }
     } else {
         if (args.size() - 2 > 65536 - start) {
@@ -224,13 +232,13 @@ int main(int argc, char** argv) {
     }
 
     if (!com.OpenPort()) {
-        return Fail(kExitPort, QStringLiteral("cannot open port %1: %2")
-                                   .arg(com.PortName, com.LastError()));
+        return Fail(kExitPort,
+                    QStringLiteral("cannot open port %1: %2").arg(com.PortName, com.LastError()));
     }
     int failedAt = 0;
     if (command == QLatin1String("read")) {
-        const std::uint8_t r = tarvix::cli::ReadRegisters(com, static_cast<int>(start),
-                                                          static_cast<int>(count), values, &failedAt);
+        const std::uint8_t r = tarvix::cli::ReadRegisters(
+            com, static_cast<int>(start), static_cast<int>(count), values, &failedAt);
         QTextStream out(stdout);
         for (std::size_t i = 0; i < values.size(); ++i) {
             out << (start + static_cast<long long>(i)) << '\t' << values[i] << '\n';

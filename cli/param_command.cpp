@@ -16,9 +16,7 @@
 namespace tarvix::cli {
 namespace {
 
-std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
+std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
 int Fail(QTextStream& err, int code, const QString& message) {
     err << "tarvix-cli: " << message << Qt::endl;
@@ -29,17 +27,14 @@ QString ResultLine(const QString& what, std::uint8_t result) {
     return QStringLiteral("%1: %2 (result %3)").arg(what, ResultText(result)).arg(result);
 }
 
-QString What(const ParamRef& p) {
-    return QStringLiteral("%1 (%2)").arg(p.Name(), WhereText(p));
-}
+QString What(const ParamRef& p) { return QStringLiteral("%1 (%2)").arg(p.Name(), WhereText(p)); }
 
 // Reads the values of the identifiers into image, merged into ranges as a page read is.
 // Returns the first failing result and the register its request started at.
 std::uint8_t ReadIds(ComSetup& com, const std::vector<int>& ids, RegisterImage& image,
                      int* failedReg) {
     auto list = std::make_unique<ModbusList>();
-    for (const int id : ids)
-        AddRead(*list, id);
+    for (const int id : ids) AddRead(*list, id);
     CoalesceReads(*list);
     int failed = 0;
     const std::uint8_t r = RunList(com, *list, &failed);
@@ -79,8 +74,7 @@ DspRead ReadDsp(ComSetup& com, int n, DspValue& value) {
         return d;
     }
     value = {};
-    for (int k = 0; k < DspSize(n) && k < 4; ++k)
-        value[At(k)] = AnswerByte(*list, s, 4 + k);
+    for (int k = 0; k < DspSize(n) && k < 4; ++k) value[At(k)] = AnswerByte(*list, s, 4 + k);
     return d;
 }
 

@@ -16,9 +16,7 @@
 namespace tarvix::cli {
 namespace {
 
-std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
+std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
 // The unit of an assignable group follows its assignment, as the pages refill the group's
 // unit combo (FillUnits). A status output fed by a totaliser takes that totaliser's units.
@@ -88,8 +86,7 @@ constexpr int kLastPwlRegister = 132;
 
 int Distance(const QString& a, const QString& b) {
     std::vector<int> prev(At(static_cast<int>(b.size()) + 1)), cur(prev.size());
-    for (std::size_t j = 0; j < prev.size(); ++j)
-        prev[j] = static_cast<int>(j);
+    for (std::size_t j = 0; j < prev.size(); ++j) prev[j] = static_cast<int>(j);
     for (qsizetype i = 1; i <= a.size(); ++i) {
         cur[0] = static_cast<int>(i);
         for (qsizetype j = 1; j <= b.size(); ++j) {
@@ -208,8 +205,7 @@ NameMatch FindParam(const QString& name) {
         return m;
     }
     if (folded.size() > 1) {
-        for (const int row : folded)
-            m.Candidates.append(ParamName(row));
+        for (const int row : folded) m.Candidates.append(ParamName(row));
         return m;
     }
 
@@ -308,9 +304,7 @@ std::vector<int> IdsToRead(const ParamRef& p) {
     return ids;
 }
 
-bool MenuFollowsDevice(const ParamRef& p) {
-    return UnitDependencyOf(p) != nullptr;
-}
+bool MenuFollowsDevice(const ParamRef& p) { return UnitDependencyOf(p) != nullptr; }
 
 MenuLines MenuOf(const ParamRef& p, const RegisterImage& image, int langIndex) {
     if (const UnitDependency* d = UnitDependencyOf(p))
@@ -412,8 +406,7 @@ ParsedInput ParseValue(const ParamRef& p, const QString& text, RegisterImage& im
         }
         ControlValueToRegister(image, p.Id, text, format, decimalSep);
     }
-    for (int k = 0; k < p.RegCount; ++k)
-        in.Words.push_back(image.ModbusRegs[At(p.FirstReg + k)]);
+    for (int k = 0; k < p.RegCount; ++k) in.Words.push_back(image.ModbusRegs[At(p.FirstReg + k)]);
     return in;
 }
 

@@ -68,13 +68,9 @@ void TFormConnecting::FormShow() {
     ui_->Button1->setText(Str(904));
 }
 
-void TFormConnecting::Timer1Timer() {
-    ui_->Label2->setText(NextDots(ui_->Label2->text()));
-}
+void TFormConnecting::Timer1Timer() { ui_->Label2->setText(NextDots(ui_->Label2->text())); }
 
-void TFormConnecting::FormHide() {
-    Timer1->stop();
-}
+void TFormConnecting::FormHide() { Timer1->stop(); }
 
 void TFormConnecting::FormDeactivate() {
     if (!isVisible()) return;

@@ -149,8 +149,7 @@ void TFormSetupCom::FillPortList() {
     QComboBox& combo = *ui_->ComboBoxManual;
     combo.clear();
     const QStringList names = ports_->PortNames();
-    for (const QString& name : names)
-        combo.addItem(name, true);
+    for (const QString& name : names) combo.addItem(name, true);
     // The scratch list of the names found, as the enumeration saw them.
     ui_->Memo1->setPlainText(names.join(QLatin1Char('\n')));
     if (combo.count() > 0) combo.setCurrentIndex(0);

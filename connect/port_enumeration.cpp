@@ -18,8 +18,7 @@ struct NameKey {
 
 NameKey KeyOf(const QString& name) {
     qsizetype digits = name.size();
-    while (digits > 0 && name.at(digits - 1).isDigit())
-        --digits;
+    while (digits > 0 && name.at(digits - 1).isDigit()) --digits;
     NameKey key;
     key.stem = QStringView(name).left(digits);
     if (digits < name.size()) {

@@ -23,11 +23,11 @@ int CharTimeFor(int baudRate);
 QString PortDevicePath(const QString& portName);
 
 // The platform's opener (termios on Linux).
-std::unique_ptr<SerialDevice> OpenPlatformSerial(const QString& name,
-                                                 const LineSettings& settings, QString* error);
+std::unique_ptr<SerialDevice> OpenPlatformSerial(const QString& name, const LineSettings& settings,
+                                                 QString* error);
 
 class ComSetup {
-public:
+  public:
     ComSetup();
     ~ComSetup();
     ComSetup(const ComSetup&) = delete;
@@ -72,7 +72,7 @@ public:
     void Attach(std::unique_ptr<SerialDevice> device);
     void SetTrace(FrameTrace* trace) { trace_ = trace; }
 
-private:
+  private:
     void SetHandle(std::shared_ptr<SerialDevice> device);
 
     mutable std::mutex handleMutex_;

@@ -6,7 +6,7 @@
 namespace tarvix {
 
 class FrameTrace {
-public:
+  public:
     virtual ~FrameTrace() = default;
     // Called on the communication worker: what was sent, and what came back, with the
     // stamp (days since 30.12.1899) of the moment it happened.

@@ -23,12 +23,17 @@ int TickBudget(const ModbusList& L, const ComSetup& com, int intervalMs) {
         const auto i = static_cast<std::size_t>(e);
         const long long count = L.Count[i];
         switch (L.Func[i]) {
-            case kFnReadHolding: t += (2 * count + 13) * com.CharTime + com.AnsDelay; break;
-            case kFnWriteHolding: t += (2 * count + 17) * com.CharTime + com.AnsDelay; break;
+            case kFnReadHolding:
+                t += (2 * count + 13) * com.CharTime + com.AnsDelay;
+                break;
+            case kFnWriteHolding:
+                t += (2 * count + 17) * com.CharTime + com.AnsDelay;
+                break;
             case kFnDspExchange:
                 t += (L.DataLen[i] + count + 12) * com.CharTime + com.AnsDelay;
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     if (intervalMs <= 0) intervalMs = 1;

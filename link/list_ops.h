@@ -23,7 +23,7 @@ int TickBudget(const ModbusList& L, const ComSetup& com, int intervalMs);
 
 // The worker has died; the waits raise this with the message for the user.
 class WorkerDeadError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -13,7 +13,7 @@
 namespace tarvix {
 
 class MemorySerialDevice final : public SerialDevice {
-public:
+  public:
     using Bytes = std::vector<std::uint8_t>;
     using Responder = std::function<Bytes(const Bytes& request)>;
 
@@ -26,7 +26,7 @@ public:
     // Every request written so far, in order (safe to call from another thread).
     std::vector<Bytes> Requests() const;
 
-private:
+  private:
     Responder responder_;
     mutable std::mutex mutex_;
     Bytes pending_;

@@ -36,7 +36,6 @@ inline constexpr std::uint16_t kFlagCharts = 0x0400;
 inline constexpr std::uint16_t kFlagTargetTable = 0x0800;
 inline constexpr std::uint16_t kFlagCarrierTable = 0x1000;
 
-
 struct ModbusList {
     std::array<double, kListSlots> Stamps{};  // reception moment per slot, 0 = nothing
     std::array<std::uint16_t, kListEntries> Start{};
@@ -72,9 +71,11 @@ struct ModbusList {
     // at slot Slot[Len] + slotsUsed. Returns the index of the new entry. The builders stay
     // within 256 entries and 1024 slots; a request beyond them is refused (-1) rather than
     // written past the arrays.
-    int Append(std::uint8_t func, std::uint16_t start, std::uint16_t count,
-               std::uint16_t dataLen, int slotsUsed);
-    int AppendRead(std::uint16_t start, std::uint16_t count) { return Append(3, start, count, 0, count); }
+    int Append(std::uint8_t func, std::uint16_t start, std::uint16_t count, std::uint16_t dataLen,
+               int slotsUsed);
+    int AppendRead(std::uint16_t start, std::uint16_t count) {
+        return Append(3, start, count, 0, count);
+    }
 };
 
 // The program's lists: the poll list, the operation list, the pristine list the others are

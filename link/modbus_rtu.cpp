@@ -132,13 +132,20 @@ int ExpectedAnswerLength(const ModbusList& L, int e) {
     if (e < 0 || e >= kListEntries) return 0;
     const int count = L.Count[At(e)];
     switch (L.Func[At(e)]) {
-        case kFnReadHolding: return 2 * count + 5;
-        case kFnWriteHolding: return 8;
-        case kFnReadFileRecord: return (2 * count + 7) % 256;
-        case kFnWriteFileRecord: return 2 * count + 12;
-        case kFnDspExchange: return count + 6;
-        case kFnDspReset: return 4;
-        default: return 0;
+        case kFnReadHolding:
+            return 2 * count + 5;
+        case kFnWriteHolding:
+            return 8;
+        case kFnReadFileRecord:
+            return (2 * count + 7) % 256;
+        case kFnWriteFileRecord:
+            return 2 * count + 12;
+        case kFnDspExchange:
+            return count + 6;
+        case kFnDspReset:
+            return 4;
+        default:
+            return 0;
     }
 }
 
@@ -152,8 +159,7 @@ std::uint8_t ClassifyAnswer(std::uint8_t func, const std::uint8_t* rx, int got, 
     if (rx[0] != address) return kResultOtherAddress;
     if (func != kFnReadFileRecord && func != kFnWriteFileRecord) {
         if (got < 2) return kResultBadCrc;
-        const std::uint16_t sent =
-            static_cast<std::uint16_t>(rx[got - 2] | (rx[got - 1] << 8));
+        const std::uint16_t sent = static_cast<std::uint16_t>(rx[got - 2] | (rx[got - 1] << 8));
         if (Crc16(rx, got - 2) != sent) return kResultBadCrc;
     }
     return kResultOk;
@@ -168,8 +174,7 @@ void StoreAnswer(ModbusList& L, int e, const std::uint8_t* rx, int got, double s
             for (int i = 0; i < count && 4 + 2 * i < got; ++i) {
                 const int s = slot + i;
                 if (s >= kListSlots) break;
-                L.Values[At(s)] =
-                    static_cast<std::uint16_t>((rx[3 + 2 * i] << 8) | rx[4 + 2 * i]);
+                L.Values[At(s)] = static_cast<std::uint16_t>((rx[3 + 2 * i] << 8) | rx[4 + 2 * i]);
                 L.Stamps[At(s)] = stamp;
             }
             break;
@@ -188,7 +193,8 @@ void StoreAnswer(ModbusList& L, int e, const std::uint8_t* rx, int got, double s
             if (L.Start[At(e)] == kDspReadSignalBlock) {
                 // Bytes 6..9 are the block header; the caller parked the byte offset of
                 // this block in the signal buffer in slot Slot+2.
-                for (int k = 0; k < 4 && 6 + k < got; ++k) PutSlotByte(L, slot, k, rx[6 + k], stamp);
+                for (int k = 0; k < 4 && 6 + k < got; ++k)
+                    PutSlotByte(L, slot, k, rx[6 + k], stamp);
                 const int offset = (slot + 2 < kListSlots) ? L.Values[At(slot + 2)] : 0;
                 for (int k = 0; 10 + k <= count + 3 && 10 + k < got; ++k) {
                     PutBufferByte(L, offset + k, rx[10 + k]);
@@ -235,18 +241,30 @@ std::uint8_t DspReset(ComSetup& com, ModbusList& L) { return ExecuteTransaction(
 
 QString ResultText(int code) {
     switch (code) {
-        case 1: return Str(800);
-        case 2: return Str(801);
-        case 3: return Str(802);
-        case 4: return Str(803);
-        case 5: return Str(804);
-        case 9: return Str(805);
-        case kResultNoAnswer: return Str(806);
-        case kResultBadLength: return Str(807);
-        case kResultOtherAddress: return Str(808);
-        case kResultBadCrc: return Str(809);
-        case kResultNoFileData: return Str(810);
-        default: return {};
+        case 1:
+            return Str(800);
+        case 2:
+            return Str(801);
+        case 3:
+            return Str(802);
+        case 4:
+            return Str(803);
+        case 5:
+            return Str(804);
+        case 9:
+            return Str(805);
+        case kResultNoAnswer:
+            return Str(806);
+        case kResultBadLength:
+            return Str(807);
+        case kResultOtherAddress:
+            return Str(808);
+        case kResultBadCrc:
+            return Str(809);
+        case kResultNoFileData:
+            return Str(810);
+        default:
+            return {};
     }
 }
 

@@ -19,7 +19,7 @@ struct LineSettings {
 };
 
 class SerialDevice {
-public:
+  public:
     virtual ~SerialDevice() = default;
 
     // Discards whatever has been received and not read yet (the output is not touched).

@@ -42,8 +42,7 @@ bool WaitWritable(int fd, int ms) {
 }  // namespace
 
 std::unique_ptr<PosixSerialDevice> PosixSerialDevice::Open(const QString& path,
-                                                           const LineSettings& s,
-                                                           QString* error) {
+                                                           const LineSettings& s, QString* error) {
     auto fail = [&](const QString& why, int fd) -> std::unique_ptr<PosixSerialDevice> {
         if (error) *error = why;
         if (fd >= 0) ::close(fd);

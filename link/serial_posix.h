@@ -6,11 +6,10 @@
 namespace tarvix {
 
 class PosixSerialDevice final : public SerialDevice {
-public:
+  public:
     // Opens and configures the tty at path; nullptr with the reason in *error on failure.
     static std::unique_ptr<PosixSerialDevice> Open(const QString& path,
-                                                   const LineSettings& settings,
-                                                   QString* error);
+                                                   const LineSettings& settings, QString* error);
     ~PosixSerialDevice() override;
 
     void PurgeInput() override;
@@ -19,7 +18,7 @@ public:
 
     int fd() const { return fd_; }
 
-private:
+  private:
     explicit PosixSerialDevice(int fd) : fd_(fd) {}
     int fd_;
 };

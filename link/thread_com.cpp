@@ -24,8 +24,8 @@ void ThreadCom::Pause(int ms) {
     while (!isInterruptionRequested()) {
         const auto left = end - std::chrono::steady_clock::now();
         if (left <= std::chrono::steady_clock::duration::zero()) break;
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
-            left, std::chrono::milliseconds(10)));
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(left, std::chrono::milliseconds(10)));
     }
 }
 
@@ -63,7 +63,8 @@ std::uint8_t ThreadCom::Execute(ModbusList& L, int e, bool opList) {
     const std::uint8_t kept = L.Result[static_cast<std::size_t>(e)];
     switch (state_.WorkMode.load(std::memory_order_acquire)) {
         case kModeOnline:
-            if (func == kFnReadHolding || func == kFnDspExchange) return ExecuteTransaction(com_, L);
+            if (func == kFnReadHolding || func == kFnDspExchange)
+                return ExecuteTransaction(com_, L);
             if (opList && (func == kFnWriteHolding || func == kFnReadFileRecord ||
                            func == kFnWriteFileRecord || func == kFnDspReset)) {
                 return ExecuteTransaction(com_, L);

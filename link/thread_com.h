@@ -22,7 +22,7 @@ inline constexpr int kModeFile = 2;
 // configuration file. Implemented by the configuration file store; with none installed every
 // file request ends in result 32 (no file open).
 class FileTransactions {
-public:
+  public:
     virtual ~FileTransactions() = default;
     virtual std::uint8_t FileRead(ModbusList& L, int e) = 0;
     virtual std::uint8_t FileWrite(ModbusList& L, int e) = 0;
@@ -39,7 +39,7 @@ struct WorkerState {
 
 class ThreadCom : public QThread {
     Q_OBJECT
-public:
+  public:
     ThreadCom(ModbusLists& lists, ComSetup& com, WorkerState& state, QObject* parent = nullptr);
     // Stops the loop and waits for it: Qt cannot destroy a running thread, so the program's
     // exit ends the worker here, after the step it is in.
@@ -53,10 +53,10 @@ public:
     // public so that tests can drive steps one by one.
     void Step(ModbusList& L);
 
-protected:
+  protected:
     void run() override;
 
-private:
+  private:
     std::uint8_t Execute(ModbusList& L, int e, bool opList);
     void Pause(int ms);
 

@@ -6,12 +6,8 @@ namespace tarvix {
 
 namespace {
 
-const ParamReg& RegsAt(int row) {
-    return ParamRegs[static_cast<std::size_t>(row)];
-}
-const ParamText& TextsAt(int row) {
-    return ParamTexts[static_cast<std::size_t>(row)];
-}
+const ParamReg& RegsAt(int row) { return ParamRegs[static_cast<std::size_t>(row)]; }
+const ParamText& TextsAt(int row) { return ParamTexts[static_cast<std::size_t>(row)]; }
 
 // Measuring-module rows are looked for among the last rows only, as the device program does;
 // the 20 parameters and the three group rows before them fit in this window.
@@ -33,9 +29,7 @@ int AccessAt(int row, int level) {
     }
 }
 
-QString Text(const char* s) {
-    return QString::fromUtf8(s);
-}
+QString Text(const char* s) { return QString::fromUtf8(s); }
 
 }  // namespace
 
@@ -61,13 +55,9 @@ int DspRow(int n) {
     return 0;
 }
 
-bool ParamVisibleAt(int row, int level) {
-    return AccessAt(row, level) > kHidden;
-}
+bool ParamVisibleAt(int row, int level) { return AccessAt(row, level) > kHidden; }
 
-bool ParamWritableAt(int row, int level) {
-    return AccessAt(row, level) == kReadWrite;
-}
+bool ParamWritableAt(int row, int level) { return AccessAt(row, level) == kReadWrite; }
 
 QString ParamTitle(int row, int langIndex) {
     if (!IsParamRow(row)) return {};
@@ -79,9 +69,7 @@ QString ParamHint(int row, int langIndex) {
     return Text(langIndex == 1 ? TextsAt(row).EnDesc : TextsAt(row).RuDesc);
 }
 
-QString ParamName(int row) {
-    return IsParamRow(row) ? Text(RegsAt(row).Name) : QString();
-}
+QString ParamName(int row) { return IsParamRow(row) ? Text(RegsAt(row).Name) : QString(); }
 
 int ParamRowByName(std::string_view utf8Name) {
     for (int row = 0; row < ParamCount; ++row) {

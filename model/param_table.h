@@ -26,9 +26,7 @@ extern const std::array<ParamText, ParamCount> ParamTexts;
 // "No row" of the row lookups.
 inline constexpr int kNoRow = -1;
 
-constexpr bool IsParamRow(int row) {
-    return row >= 0 && row < ParamCount;
-}
+constexpr bool IsParamRow(int row) { return row >= 0 && row < ParamCount; }
 
 // The first row with DspSize != 0. The rows before it are the complete set of register rows
 // (with the group rows among them); the configuration file, the dumps and the lists of the
@@ -49,9 +47,7 @@ constexpr bool IsGroupRow(int row) {
 constexpr bool IsRegisterRow(int row) {
     return IsParamRow(row) && row < FirstDspRow && !IsGroupRow(row);
 }
-constexpr bool IsDspRow(int row) {
-    return IsParamRow(row) && row >= FirstDspRow;
-}
+constexpr bool IsDspRow(int row) { return IsParamRow(row) && row >= FirstDspRow; }
 
 // The kind of value register mr holds: kTypeWord, kTypeFloat (both halves of a float),
 // kTypeGroup for kNoRegister (1796), kTypeNone for a register no row covers.
@@ -69,12 +65,8 @@ int DspRow(int n);
 // other than 1..3, are neither visible nor writable.
 bool ParamVisibleAt(int row, int level);
 bool ParamWritableAt(int row, int level);
-inline bool ParamVisible(int row) {
-    return ParamVisibleAt(row, AccessLevel);
-}
-inline bool ParamWritable(int row) {
-    return ParamWritableAt(row, AccessLevel);
-}
+inline bool ParamVisible(int row) { return ParamVisibleAt(row, AccessLevel); }
+inline bool ParamWritable(int row) { return ParamWritableAt(row, AccessLevel); }
 
 // Title and description in a language (LangIndex: 1 English, anything else Russian). Empty
 // for a row outside the table.

@@ -163,16 +163,13 @@ ControlKind ControlKindOf(QStringView name) {
 const std::vector<DescriptorSpec>& Catalogue() {
     static const std::vector<DescriptorSpec> specs = [] {
         std::vector<DescriptorSpec> v;
-        for (const catalogue_raw::Entry& e : catalogue_raw::Entries())
-            v.push_back(Expand(e));
+        for (const catalogue_raw::Entry& e : catalogue_raw::Entries()) v.push_back(Expand(e));
         return v;
     }();
     return specs;
 }
 
-std::span<const char* const> PageNames() {
-    return kPages;
-}
+std::span<const char* const> PageNames() { return kPages; }
 
 int PageIndexOf(QStringView page) {
     for (std::size_t i = 0; i < kPages.size(); ++i) {
@@ -201,8 +198,7 @@ Bindings::Bindings(const std::vector<DescriptorSpec>& catalogue) {
     // The descriptor arrays are scanned by index, registers before measuring-module
     // parameters; inserting in that order and never replacing makes the first one win.
     std::vector<const DescriptorSpec*> order;
-    for (const DescriptorSpec& d : catalogue)
-        order.push_back(&d);
+    for (const DescriptorSpec& d : catalogue) order.push_back(&d);
     std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
         return std::pair(a->Dsp, a->Id) < std::pair(b->Dsp, b->Id);
     });

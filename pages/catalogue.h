@@ -79,9 +79,7 @@ const std::vector<DescriptorSpec>& Catalogue();
 // The protected sensor data: identifiers 0..38. Each has a descriptor that carries the mark,
 // an empty one (no controls) where the catalogue lists none.
 inline constexpr int kLastProtectedId = 38;
-constexpr bool IsProtectedId(int id) {
-    return id >= 0 && id <= kLastProtectedId;
-}
+constexpr bool IsProtectedId(int id) { return id >= 0 && id <= kLastProtectedId; }
 
 // The pages of the main window's page control, by index.
 inline constexpr int kPageCount = 51;

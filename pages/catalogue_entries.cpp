@@ -368,8 +368,6 @@ constexpr Entry kEntries[] = {
 
 }  // namespace
 
-std::span<const Entry> Entries() {
-    return kEntries;
-}
+std::span<const Entry> Entries() { return kEntries; }
 
 }  // namespace tarvix::catalogue_raw

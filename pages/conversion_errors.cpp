@@ -15,9 +15,7 @@ constexpr int kStrUnusableFormat = 4103;
 
 // The texts are templates whose %1.. are filled in one pass, so a "%1" typed by the user
 // stays as typed.
-UserError InvalidValueError(QStringView text) {
-    return UserError(Str(kStrInvalidValue).arg(text));
-}
+UserError InvalidValueError(QStringView text) { return UserError(Str(kStrInvalidValue).arg(text)); }
 
 UserError OutOfRangeError(QStringView text, std::int64_t min, std::int64_t max) {
     return UserError(

@@ -456,8 +456,6 @@ static_assert(std::size(kMenus) == static_cast<std::size_t>(MenuId::SensorType),
 
 }  // namespace
 
-std::span<const DeviceMenu> DeviceMenus() {
-    return kMenus;
-}
+std::span<const DeviceMenu> DeviceMenus() { return kMenus; }
 
 }  // namespace tarvix

@@ -58,8 +58,7 @@ QString MenuItemText(const char* utf8Line) {
 
 QStringList MenuItems(MenuLines lines) {
     QStringList items;
-    for (std::size_t k = 1; k < lines.size(); ++k)
-        items.append(MenuItemText(lines[k]));
+    for (std::size_t k = 1; k < lines.size(); ++k) items.append(MenuItemText(lines[k]));
     return items;
 }
 

@@ -37,8 +37,7 @@ Decimal ShortestDecimal(T value) {
     }
     const int exponent = std::atoi(s.c_str() + e + 1);
     d.Point = exponent + 1;
-    while (!d.Digits.empty() && d.Digits.back() == '0')
-        d.Digits.pop_back();
+    while (!d.Digits.empty() && d.Digits.back() == '0') d.Digits.pop_back();
     if (d.Digits.empty()) d.Point = 0;
     return d;
 }
@@ -67,8 +66,7 @@ void RoundToDigits(Decimal& d, int keep) {
             ++d.Digits[static_cast<std::size_t>(i)];
         }
     }
-    while (!d.Digits.empty() && d.Digits.back() == '0')
-        d.Digits.pop_back();
+    while (!d.Digits.empty() && d.Digits.back() == '0') d.Digits.pop_back();
     if (d.Digits.empty()) d.Point = 0;
 }
 
@@ -109,8 +107,7 @@ Picture ParsePicture(QStringView text) {
         if (c == u';') break;
         if (c == u'\'' || c == u'"') {
             qsizetype j = i + 1;
-            while (j < text.size() && text[j] != c)
-                literal(text[j++]);
+            while (j < text.size() && text[j] != c) literal(text[j++]);
             if (at == At::Number) at = At::After;
             i = j;
             continue;
@@ -158,10 +155,8 @@ Picture ParsePicture(QStringView text) {
 // The decimals of a picture: fixed digits, then optional ones dropped while they are zero.
 QString Fraction(const Decimal& d, int first, const Picture& p) {
     QString frac;
-    for (int j = 0; j < p.FracPlaceholders; ++j)
-        frac.append(QLatin1Char(DigitAt(d, first + j)));
-    while (frac.size() > p.FracMandatory && frac.endsWith(u'0'))
-        frac.chop(1);
+    for (int j = 0; j < p.FracPlaceholders; ++j) frac.append(QLatin1Char(DigitAt(d, first + j)));
+    while (frac.size() > p.FracMandatory && frac.endsWith(u'0')) frac.chop(1);
     return frac;
 }
 
@@ -179,12 +174,10 @@ QString Format(T value, QStringView pictureText, QChar sep) {
         const int intDigits = p.IntPlaceholders > 0 ? p.IntPlaceholders : 1;
         RoundToDigits(d, intDigits + p.FracPlaceholders);
         const int exp = d.Digits.empty() ? 0 : d.Point - intDigits;
-        for (int k = 0; k < intDigits; ++k)
-            integer.append(QLatin1Char(DigitAt(d, k)));
+        for (int k = 0; k < intDigits; ++k) integer.append(QLatin1Char(DigitAt(d, k)));
         frac = Fraction(d, intDigits, p);
         QString digits = QString::number(std::abs(exp));
-        while (digits.size() < p.ExpDigits)
-            digits.prepend(u'0');
+        while (digits.size() < p.ExpDigits) digits.prepend(u'0');
         exponent.append(p.ExpChar);
         if (exp < 0) {
             exponent.append(u'-');
@@ -194,10 +187,8 @@ QString Format(T value, QStringView pictureText, QChar sep) {
         exponent.append(digits);
     } else {
         RoundToDigits(d, d.Point + p.FracPlaceholders);
-        for (int k = 0; k < d.Point; ++k)
-            integer.append(QLatin1Char(DigitAt(d, k)));
-        while (integer.size() < p.IntZeros)
-            integer.prepend(u'0');
+        for (int k = 0; k < d.Point; ++k) integer.append(QLatin1Char(DigitAt(d, k)));
+        while (integer.size() < p.IntZeros) integer.prepend(u'0');
         frac = Fraction(d, d.Point, p);
     }
     QString out = p.Prefix;

@@ -12,14 +12,10 @@
 namespace tarvix {
 namespace {
 
-std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
+std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
 // The first register of the value identified by mr: a float is identified by its high one.
-int FirstRegister(int mr) {
-    return RegType(mr) == kTypeFloat ? mr - 1 : mr;
-}
+int FirstRegister(int mr) { return RegType(mr) == kTypeFloat ? mr - 1 : mr; }
 
 bool HasEntryAt(const ModbusList& list, std::uint8_t func, int start) {
     for (int e = 0; e < list.Len; ++e) {
@@ -94,8 +90,7 @@ void ReadPageRequests(ModbusList& list, std::span<const PageGroupBox> groups,
                       const Bindings& bindings) {
     for (const PageGroupBox& g : groups) {
         if (g.Skip) continue;
-        for (const QString& control : g.Controls)
-            AddReadForControl(list, control, bindings);
+        for (const QString& control : g.Controls) AddReadForControl(list, control, bindings);
     }
 }
 
@@ -105,8 +100,7 @@ void CoalesceReads(ModbusList& list) {
     for (int e = 0; e < list.Len; ++e) {
         if (list.Func[At(e)] != kFnReadHolding) return;
         const int start = list.Start[At(e)];
-        for (int r = start; r < start + list.Count[At(e)] && r < kRegCount; ++r)
-            marked.set(At(r));
+        for (int r = start; r < start + list.Count[At(e)] && r < kRegCount; ++r) marked.set(At(r));
     }
     if (marked.count() > kMaxMerged) return;
 
@@ -121,8 +115,7 @@ void CoalesceReads(ModbusList& list) {
         }
     }
     int slots = 0;
-    for (const auto& [first, last] : ranges)
-        slots += last - first + 1;
+    for (const auto& [first, last] : ranges) slots += last - first + 1;
     if (ranges.size() > kMaxMerged || slots > kListSlots) return;
 
     list.Len = 0;
@@ -184,22 +177,16 @@ void AddWriteForControl(ModbusList& list, const Binding& b, bool& keyNeeded,
     }
 }
 
-void AddAdcRead(ModbusList& list) {
-    list.Append(kFnDspExchange, kDspReadAdc, 26, 0, 26);
-}
+void AddAdcRead(ModbusList& list) { list.Append(kFnDspExchange, kDspReadAdc, 26, 0, 26); }
 
 void AddPwlRead(ModbusList& list) {
     list.AppendRead(mrCUR_SN, 1);
     list.AppendRead(mrCount_LinearInterpolation, 33);
 }
 
-void AddTargetFluidRead(ModbusList& list) {
-    list.AppendRead(mrTF_ApproximationMethod, 96);
-}
+void AddTargetFluidRead(ModbusList& list) { list.AppendRead(mrTF_ApproximationMethod, 96); }
 
-void AddCarrierFluidRead(ModbusList& list) {
-    list.AppendRead(mrCF_ApproximationMethod, 96);
-}
+void AddCarrierFluidRead(ModbusList& list) { list.AppendRead(mrCF_ApproximationMethod, 96); }
 
 WritePageResult WritePage(const QString& page, std::span<const PageControlState> controls,
                           bool start, PageWriteContext& ctx) {

@@ -19,9 +19,7 @@ std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
 }  // namespace
 
-int ControlTag(const QObject* control) {
-    return control ? control->property(kTag).toInt() : 0;
-}
+int ControlTag(const QObject* control) { return control ? control->property(kTag).toInt() : 0; }
 
 void SetControlTag(QObject* control, int tag) {
     if (control) control->setProperty(kTag, tag);
@@ -185,8 +183,7 @@ void Descriptors::ControlToRegister(int mr) {
     if (!dc) return;
     QWidget* c = FirstModified(*dc);
     if (!c) return;
-    const QString shown =
-        ControlValueToRegister(image_, mr, InputOf(c), dc->Desc.Format, decimal_);
+    const QString shown = ControlValueToRegister(image_, mr, InputOf(c), dc->Desc.Format, decimal_);
     if (auto* edit = qobject_cast<QLineEdit*>(c); edit && !shown.isEmpty()) edit->setText(shown);
 }
 

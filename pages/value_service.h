@@ -22,7 +22,7 @@ class QWidget;
 namespace tarvix {
 
 class ValueService {
-public:
+  public:
     std::vector<QPointer<QWidget>> Controls;  // the first is the primary control
     ValueDescriptor Desc;                     // format, menu, control count, combo texts
     MenuId Menu = MenuId::None;
@@ -36,7 +36,7 @@ int ControlTag(const QObject* control);
 void SetControlTag(QObject* control, int tag);
 
 class Descriptors {
-public:
+  public:
     // window holds the pages whose controls the catalogue names; image is the register image
     // the values are shown from and edits are converted into.
     Descriptors(RegisterImage& image, QWidget* window);
@@ -72,7 +72,7 @@ public:
 
     QChar DecimalSeparator() const { return decimal_; }
 
-private:
+  private:
     ValueService* Make(const DescriptorSpec& entry, int langIndex);
     QWidget* FirstModified(const ValueService& vs) const;
 

@@ -102,9 +102,7 @@ ParsedFormat Parse(QStringView format) {
     return f;
 }
 
-bool IsSigned(char conv) {
-    return conv == 'd' || conv == 'i';
-}
+bool IsSigned(char conv) { return conv == 'd' || conv == 'i'; }
 
 // The value as printf's conversion sees its int argument.
 std::int64_t Narrow(int value, const Conversion& s) {
@@ -140,8 +138,7 @@ QString Apply(const Conversion& s, int value) {
     if (s.Conv == 'X') digits = digits.toUpper();
     const int precision = s.Precision < 0 ? 1 : s.Precision;
     if (precision == 0 && magnitude == 0) digits.clear();
-    while (digits.size() < precision)
-        digits.prepend(u'0');
+    while (digits.size() < precision) digits.prepend(u'0');
 
     QString prefix;
     if (IsSigned(s.Conv)) {
@@ -159,15 +156,12 @@ QString Apply(const Conversion& s, int value) {
     // The 0 flag pads between the sign or prefix and the digits; a precision or the - flag
     // turns it off, as in C.
     if (s.Zero && !s.Left && s.Precision < 0) {
-        while (prefix.size() + digits.size() < s.Width)
-            digits.prepend(u'0');
+        while (prefix.size() + digits.size() < s.Width) digits.prepend(u'0');
     }
     return Pad(prefix + digits, s);
 }
 
-bool IsBlank(QChar c) {
-    return c.isSpace();
-}
+bool IsBlank(QChar c) { return c.isSpace(); }
 
 int DigitValue(QChar c) {
     const char16_t u = c.unicode();
@@ -183,8 +177,7 @@ std::optional<std::int64_t> ScanNumber(const Conversion& s, QStringView text, qs
         const QByteArray byte = ToCp1251(text.mid(pos, 1));
         return static_cast<unsigned char>(byte.at(0));
     }
-    while (pos < text.size() && IsBlank(text[pos]))
-        ++pos;
+    while (pos < text.size() && IsBlank(text[pos])) ++pos;
     const qsizetype end = s.Width > 0 ? std::min(text.size(), pos + s.Width) : text.size();
     bool negative = false;
     if (pos < end && (text[pos] == u'-' || text[pos] == u'+')) negative = text[pos++] == u'-';
@@ -233,8 +226,7 @@ std::optional<std::int64_t> ScanWord(QStringView format, QStringView text) {
     qsizetype pos = 0;
     for (const QChar c : f.Before) {
         if (IsBlank(c)) {
-            while (pos < text.size() && IsBlank(text[pos]))
-                ++pos;
+            while (pos < text.size() && IsBlank(text[pos])) ++pos;
             continue;
         }
         if (pos >= text.size() || text[pos] != c) return std::nullopt;

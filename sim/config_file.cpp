@@ -54,7 +54,8 @@ bool LoadConfiguration(const QString& path, Device& device, QString* error) {
     std::vector<std::uint16_t> values(set.size());
     std::uint16_t sum = 0;
     for (std::size_t i = 0; i < set.size(); ++i) {
-        values[i] = static_cast<std::uint16_t>(ini.ReadInteger(kUserRegs, QString::number(set[i]), 2));
+        values[i] =
+            static_cast<std::uint16_t>(ini.ReadInteger(kUserRegs, QString::number(set[i]), 2));
         sum = static_cast<std::uint16_t>(sum + values[i]);
     }
     if (!ChecksumMatches(ini, kUserRegs, sum, error)) return false;
@@ -66,7 +67,8 @@ bool LoadConfiguration(const QString& path, Device& device, QString* error) {
         for (int n = 0; n < kDspParams; ++n) {
             dsp[static_cast<std::size_t>(n)] =
                 static_cast<std::uint32_t>(ini.ReadInteger(kDspEeprom, QString::number(n), 2));
-            dspSum = static_cast<std::uint16_t>(dspSum + (dsp[static_cast<std::size_t>(n)] & 0xFFFF));
+            dspSum =
+                static_cast<std::uint16_t>(dspSum + (dsp[static_cast<std::size_t>(n)] & 0xFFFF));
         }
         if (!ChecksumMatches(ini, kDspEeprom, dspSum, error)) return false;
     }
@@ -75,7 +77,8 @@ bool LoadConfiguration(const QString& path, Device& device, QString* error) {
     if (withDsp) {
         // Parameters 0..18 first: each write recomputes the module's own checksum, and
         // parameter 19 then stores the file's value, as a write from the program would.
-        for (int n = 0; n < kDspParams; ++n) device.Dsp().SetParam(n, dsp[static_cast<std::size_t>(n)]);
+        for (int n = 0; n < kDspParams; ++n)
+            device.Dsp().SetParam(n, dsp[static_cast<std::size_t>(n)]);
     }
     device.SyncFromRegisters();
     return true;
@@ -99,7 +102,8 @@ bool SaveConfiguration(const QString& path, const Device& device, QString* error
 
     // The program writes this checksum over the registers 500..1795 and never checks it.
     std::uint16_t techSum = 0;
-    for (int reg = 500; reg < kRegisters; ++reg) techSum = static_cast<std::uint16_t>(techSum + device.Word(reg));
+    for (int reg = 500; reg < kRegisters; ++reg)
+        techSum = static_cast<std::uint16_t>(techSum + device.Word(reg));
     line(QStringLiteral("[TechRegs]"));
     line(QStringLiteral("CheckSum=%1").arg(techSum));
 

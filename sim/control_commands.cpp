@@ -68,7 +68,8 @@ std::string FormatFloat(float f) {
 }
 
 std::string Fault(Slave& s, const Args& a) {
-    if (a.size() < 2) return Error("usage: fault none|crc|address|truncate|delay MS|trickle MS [next N]");
+    if (a.size() < 2)
+        return Error("usage: fault none|crc|address|truncate|delay MS|trickle MS [next N]");
     AnswerFault fault = AnswerFault::None;
     if (!ParseAnswerFault(a[1], &fault)) return Error("unknown fault '" + a[1] + "'");
     std::size_t i = 2;
@@ -99,7 +100,8 @@ std::string Exception(Slave& s, const Args& a) {
     }
     int reg = 0;
     long long code = 0;
-    if (a.size() != 3 || !ParseReg(a[1], &reg) || !ParseInt(a[2], &code) || code < 0 || code > 255) {
+    if (a.size() != 3 || !ParseReg(a[1], &reg) || !ParseInt(a[2], &code) || code < 0 ||
+        code > 255) {
         return Error("usage: exception REG CODE | exception clear");
     }
     s.faults.SetException(reg, static_cast<std::uint8_t>(code));
@@ -112,12 +114,14 @@ std::string Set(Slave& s, const Args& a, bool asFloat) {
     Device& d = s.device;
     if (asFloat) {
         double v = 0;
-        if (!RegisterMap::Instance().IsFloat(reg)) return Error("register " + a[1] + " is not a float");
+        if (!RegisterMap::Instance().IsFloat(reg))
+            return Error("register " + a[1] + " is not a float");
         if (!ParseDouble(a[2], &v)) return Error("not a number: " + a[2]);
         d.SetFloat(reg, static_cast<float>(v));
     } else {
         long long v = 0;
-        if (!ParseInt(a[2], &v) || v < -32768 || v > 65535) return Error("not a 16-bit value: " + a[2]);
+        if (!ParseInt(a[2], &v) || v < -32768 || v > 65535)
+            return Error("not a 16-bit value: " + a[2]);
         d.SetWord(reg, static_cast<std::uint16_t>(v));
     }
     d.SyncFromRegisters();
@@ -127,7 +131,8 @@ std::string Set(Slave& s, const Args& a, bool asFloat) {
 std::string Get(Slave& s, const Args& a, bool raw) {
     int reg = 0;
     if (a.size() != 2 || !ParseReg(a[1], &reg)) return Error("usage: " + a[0] + " REG");
-    if (!raw && RegisterMap::Instance().IsFloat(reg)) return "ok " + FormatFloat(s.device.Float(reg));
+    if (!raw && RegisterMap::Instance().IsFloat(reg))
+        return "ok " + FormatFloat(s.device.Float(reg));
     return "ok " + std::to_string(s.device.Word(reg));
 }
 
@@ -138,7 +143,8 @@ std::string Notice(Slave& s, const Args& a) {
     }
     long long slot = 0, word = 0;
     if (a.size() != 3 || !ParseInt(a[1], &slot) || !ParseInt(a[2], &word) || word < 0 ||
-        word > 0xFFFF || !s.device.HoldNotice(static_cast<int>(slot), static_cast<std::uint16_t>(word))) {
+        word > 0xFFFF ||
+        !s.device.HoldNotice(static_cast<int>(slot), static_cast<std::uint16_t>(word))) {
         return Error("usage: notice SLOT(1..8) WORD | notice clear");
     }
     return "ok";
@@ -150,11 +156,16 @@ std::string Process(Slave& s, const Args& a) {
         return Error("usage: process massflow|density|temperature|noise VALUE");
     }
     ProcessModel& p = s.device.Process();
-    if (a[1] == "massflow") p.massFlowKgH = v;
-    else if (a[1] == "density" && v >= 0.0) p.densityKgM3 = v;
-    else if (a[1] == "temperature") p.temperatureC = v;
-    else if (a[1] == "noise" && v >= 0.0) p.noise = v;
-    else return Error("unknown process value '" + a[1] + "'");
+    if (a[1] == "massflow")
+        p.massFlowKgH = v;
+    else if (a[1] == "density" && v >= 0.0)
+        p.densityKgM3 = v;
+    else if (a[1] == "temperature")
+        p.temperatureC = v;
+    else if (a[1] == "noise" && v >= 0.0)
+        p.noise = v;
+    else
+        return Error("unknown process value '" + a[1] + "'");
     return "ok";
 }
 
@@ -162,9 +173,12 @@ std::string Switch(Slave& s, const Args& a) {
     bool on = false;
     if (a.size() != 3 || !ParseOnOff(a[2], &on)) return Error("usage: switch write|keys on|off");
     Device& d = s.device;
-    if (a[1] == "write") d.SetMicroSwitches(on, d.KeyLocked());
-    else if (a[1] == "keys") d.SetMicroSwitches(d.WriteLocked(), on);
-    else return Error("unknown switch '" + a[1] + "'");
+    if (a[1] == "write")
+        d.SetMicroSwitches(on, d.KeyLocked());
+    else if (a[1] == "keys")
+        d.SetMicroSwitches(d.WriteLocked(), on);
+    else
+        return Error("unknown switch '" + a[1] + "'");
     return "ok";
 }
 
@@ -172,7 +186,8 @@ std::string Dsp(Slave& s, const Args& a) {
     long long n = 0, v = 0;
     if (a.size() >= 3 && ParseInt(a[2], &n) && n >= 0 && n < kDspParams) {
         if (a[1] == "get" && a.size() == 3) {
-            return "ok " + std::to_string(static_cast<std::int32_t>(s.device.Dsp().Param(static_cast<int>(n))));
+            return "ok " + std::to_string(static_cast<std::int32_t>(
+                               s.device.Dsp().Param(static_cast<int>(n))));
         }
         if (a[1] == "set" && a.size() == 4 && ParseInt(a[3], &v)) {
             s.device.Dsp().SetParam(static_cast<int>(n), static_cast<std::uint32_t>(v));
@@ -233,9 +248,10 @@ ControlReply ExecuteCommand(Slave& s, std::string_view line) {
     double rate = 0;
     long long n = 0;
     if (c == "help") {
-        return {"ok commands: status silent fault exception random-faults get getw set setf notice "
-                "switch jumper input process freeze dsp factory save load stats quit "
-                "(tarvix-sim --help explains them)"};
+        return {
+            "ok commands: status silent fault exception random-faults get getw set setf notice "
+            "switch jumper input process freeze dsp factory save load stats quit "
+            "(tarvix-sim --help explains them)"};
     }
     if (c == "quit") return {"ok", true};
     if (c == "status") {
@@ -252,7 +268,8 @@ ControlReply ExecuteCommand(Slave& s, std::string_view line) {
     }
     if (c == "fault") return {Fault(s, a)};
     if (c == "exception") return {Exception(s, a)};
-    if (c == "random-faults" && a.size() == 2 && ParseDouble(a[1], &rate) && rate >= 0 && rate <= 1) {
+    if (c == "random-faults" && a.size() == 2 && ParseDouble(a[1], &rate) && rate >= 0 &&
+        rate <= 1) {
         s.faults.randomRate = rate;
         return {"ok"};
     }

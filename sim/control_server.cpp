@@ -1,14 +1,14 @@
 // Control socket server and client.
 #include "sim/control_server.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include <vector>
 
@@ -139,7 +139,8 @@ int SendCommands(const std::string& path, const std::vector<std::string>& comman
     }
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0 || ::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
-        std::fprintf(stderr, "tarvix-sim: cannot reach %s: %s\n", path.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "tarvix-sim: cannot reach %s: %s\n", path.c_str(),
+                     std::strerror(errno));
         if (fd >= 0) ::close(fd);
         return 2;
     }

@@ -12,7 +12,7 @@
 namespace tarvix::sim {
 
 class ControlServer {
-public:
+  public:
     static constexpr int kMaxClients = 8;
     static constexpr std::size_t kMaxLine = 4096;
 
@@ -28,7 +28,7 @@ public:
     // Serves whatever poll() reported on the descriptors PollFds gave.
     void Service(const pollfd* fds, int n, const Handler& handler);
 
-private:
+  private:
     struct Client {
         int fd = -1;
         std::string pending;

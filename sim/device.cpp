@@ -21,9 +21,7 @@ constexpr int kSignalFileWords = DspModule::kChannels * DspModule::kSamples * 2;
 
 }  // namespace
 
-int BaudOfIndex(int baudIndex) {
-    return baudIndex >= 0 && baudIndex < 10 ? kBauds[baudIndex] : 0;
-}
+int BaudOfIndex(int baudIndex) { return baudIndex >= 0 && baudIndex < 10 ? kBauds[baudIndex] : 0; }
 
 int IndexOfBaud(int baud) {
     for (int i = 0; i < 10; ++i) {
@@ -70,13 +68,12 @@ void Device::SetFloat(int reg, float value) {
     if (k == RegKind::FloatHigh) SetF(reg - 1, value);
 }
 
-LinkSettings Device::Link() const {
-    return {Word(mrDevAddr), Word(mrBaudIndex), Word(mrParity)};
-}
+LinkSettings Device::Link() const { return {Word(mrDevAddr), Word(mrBaudIndex), Word(mrParity)}; }
 
 std::uint16_t Device::AccessKey() const {
     const std::uint16_t sn = Word(mrCUR_SN);
-    const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(sn), static_cast<std::uint8_t>(sn >> 8)};
+    const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(sn),
+                                   static_cast<std::uint8_t>(sn >> 8)};
     return Crc16(bytes, 2);
 }
 
@@ -97,8 +94,7 @@ void Device::SyncFromRegisters() {
     for (int k = 0; k < 4; ++k) {
         // A total is kept as overflow count x 10 000 000 + sum, in the totaliser's unit.
         const int base = kTotalBase[k];
-        const double shown =
-            static_cast<double>(F(base + kTotOverflow)) * 1e7 + F(base + kTotSum);
+        const double shown = static_cast<double>(F(base + kTotOverflow)) * 1e7 + F(base + kTotSum);
         const int assign = regs_[Idx(base + kTotAssign)];
         Total& t = totals_[static_cast<std::size_t>(k)];
         t.value = ToBase(TotalQuantity(assign), regs_[Idx(base + kTotUnit)], shown);
@@ -165,7 +161,8 @@ std::uint8_t Device::DspExchange(std::uint8_t sub, const std::uint8_t* data, int
     if (sub == 11 && writeLock_) return 5;
     const std::uint8_t code = dsp_.Exchange(sub, data, len, out, outLen);
     // The processor mirrors the module's serial number into its technological registers.
-    if (code == 0 && sub == 11) regs_[mrSN_MeasureModul] = static_cast<std::uint16_t>(dsp_.Param(0));
+    if (code == 0 && sub == 11)
+        regs_[mrSN_MeasureModul] = static_cast<std::uint16_t>(dsp_.Param(0));
     return code;
 }
 
@@ -190,8 +187,8 @@ void Device::AdvanceTo(double seconds) {
 }
 
 void Device::Tick() {
-    dsp_.Advance(now_, {live_.tubeHz, live_.delayUs, 0.001 * F(mrMp1n), live_.temperature,
-                        live_.boardC});
+    dsp_.Advance(now_,
+                 {live_.tubeHz, live_.delayUs, 0.001 * F(mrMp1n), live_.temperature, live_.boardC});
     Measure();
     Concentration();
     Totalisers();

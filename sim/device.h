@@ -30,12 +30,12 @@ int BaudOfIndex(int baudIndex);  // 0 for an index beyond the menu
 int IndexOfBaud(int baud);       // -1 for a rate the device does not offer
 
 class Device {
-public:
+  public:
     static constexpr double kTickSeconds = 0.1;  // the firmware's measuring cycle
     static constexpr double kMaxCatchUpSeconds = 600.0;
     static constexpr double kZeroAdjustSeconds = 5.0;
     static constexpr double kRebootSeconds = 2.0;
-    static constexpr int kFiles = 10;            // file records: files 1..10
+    static constexpr int kFiles = 10;  // file records: files 1..10
     static constexpr int kFileWords = 10000;
 
     explicit Device(std::uint64_t seed = 1);
@@ -49,8 +49,8 @@ public:
     std::uint8_t WriteHolding(int start, int count, const std::uint16_t* values);
     std::uint8_t ReadFile(int file, int record, int length, std::uint16_t* out) const;
     std::uint8_t WriteFile(int file, int record, int length, const std::uint16_t* words);
-    std::uint8_t DspExchange(std::uint8_t sub, const std::uint8_t* data, int len,
-                             std::uint8_t* out, int* outLen);
+    std::uint8_t DspExchange(std::uint8_t sub, const std::uint8_t* data, int len, std::uint8_t* out,
+                             int* outLen);
     void DspReset();
 
     // ---- Clock. The device runs its measuring cycle for every tick up to `seconds`.
@@ -93,7 +93,7 @@ public:
     // two bytes of CUR_SN (register 1300), low byte first.
     std::uint16_t AccessKey() const;
 
-private:
+  private:
     static std::size_t Idx(int reg) { return static_cast<std::size_t>(reg); }
     float F(int low) const;
     void SetF(int low, float value);
@@ -141,9 +141,8 @@ private:
     struct Live {
         double massFlow = 0, volumeFlow = 0, corrVolumeFlow = 0;
         double density = 998.2, refDensity = 998.2, temperature = 20.0;  // sensor, damped
-        double densityOut = 998.2, temperatureOut = 20.0;  // after corrections
-        double targetMassFlow = 0, carrierMassFlow = 0, targetVolumeFlow = 0,
-               carrierVolumeFlow = 0;
+        double densityOut = 998.2, temperatureOut = 20.0;                // after corrections
+        double targetMassFlow = 0, carrierMassFlow = 0, targetVolumeFlow = 0, carrierVolumeFlow = 0;
         double tubeHz = 148.0, delayUs = 0.0, delayRawUs = 0.0, rawMassFlowKgH = 0.0;
         double boardC = 35.0;
     } live_;
@@ -162,7 +161,7 @@ private:
     double zeroStart_ = -1.0;  // zero adjustment running since, or -1
     double zeroSum_ = 0.0;
     int zeroCount_ = 0;
-    double pulses_ = 0.0;      // pulse output: fractional pulses not yet emitted
+    double pulses_ = 0.0;  // pulse output: fractional pulses not yet emitted
     double lastLinkError_ = 0.0;
     struct Relay {
         bool on = false;

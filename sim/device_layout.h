@@ -20,9 +20,12 @@ inline Quantity TotalQuantity(int assign) {
     switch (assign) {
         case 2:
         case 6:
-        case 7: return Quantity::Volume;
-        case 3: return Quantity::CorrVolume;
-        default: return Quantity::Mass;
+        case 7:
+            return Quantity::Volume;
+        case 3:
+            return Quantity::CorrVolume;
+        default:
+            return Quantity::Mass;
     }
 }
 
@@ -36,9 +39,9 @@ static_assert(mrPFSs_Assign + kRelSimVal == mrPFSs_SimVal &&
 
 // Frequency outputs 1 and 2: offsets from their assignment register.
 inline constexpr int kFreqBase[2] = {mrPFSf_Assign, mrFSf_Assign};
-inline constexpr int kFrqAssign = 0, kFrqMode = 1, kFrqUnit = 2, kFrqMaxFreq = 3,
-                     kFrqMinFreq = 5, kFrqMaxValue = 7, kFrqMinValue = 9, kFrqFailsafe = 11,
-                     kFrqFailValue = 12, kFrqFrequency = 14, kFrqSimMode = 16, kFrqSimFreq = 17;
+inline constexpr int kFrqAssign = 0, kFrqMode = 1, kFrqUnit = 2, kFrqMaxFreq = 3, kFrqMinFreq = 5,
+                     kFrqMaxValue = 7, kFrqMinValue = 9, kFrqFailsafe = 11, kFrqFailValue = 12,
+                     kFrqFrequency = 14, kFrqSimMode = 16, kFrqSimFreq = 17;
 static_assert(mrPFSf_Assign + kFrqSimFreq == mrPFSf_SimFreq &&
               mrFSf_Assign + kFrqFrequency == mrFSf_Frequency);
 

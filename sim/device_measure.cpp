@@ -69,8 +69,8 @@ void Device::Measure() {
     // The sensor: the Coriolis time delay grows with the mass flow by the sensor's Ratio
     // (kg/h per microsecond) on top of the tubes' zero offset.
     const double ratio = F(mrRatio) > 0.0f ? F(mrRatio) : 1.0;
-    const double delayRaw =
-        p.massFlowKgS * 3600.0 / ratio + kTrueZeroUs + 0.0004 * process_.NoiseScale() * noise_.Gauss();
+    const double delayRaw = p.massFlowKgS * 3600.0 / ratio + kTrueZeroUs +
+                            0.0004 * process_.NoiseScale() * noise_.Gauss();
     live_.delayRawUs = delayRaw;
     live_.delayUs = Damp(live_.delayUs, delayRaw, F(mrFlowDamping), dt);
 
@@ -100,18 +100,25 @@ void Device::Measure() {
     };
     double massFlow = correct(Quantity::MassFlow, mrUnitMassFlow, mrMFactorMassFlow, kgh / 3600.0);
     live_.temperature = Damp(live_.temperature, p.temperatureC, 1.0, dt);
-    double temperature = correct(Quantity::Temperature, mrUnitTemperature, mrMFactorTemperature,
-                                 live_.temperature);
+    double temperature =
+        correct(Quantity::Temperature, mrUnitTemperature, mrMFactorTemperature, live_.temperature);
     live_.density = Damp(live_.density, p.densityKgM3, F(mrDensityDamping), dt);
     double density = correct(Quantity::Density, mrUnitDensity, mrMFactorDensity, live_.density);
 
     // Service override of one value (AssignParamFixed: 1 mass flow kg/h, 2 density kg/m3,
     // 3 temperature degrees C).
     switch (regs_[mrAssignParamFixed]) {
-        case 1: massFlow = F(mrParamFixed) / 3600.0; break;
-        case 2: density = F(mrParamFixed); break;
-        case 3: temperature = F(mrParamFixed); break;
-        default: break;
+        case 1:
+            massFlow = F(mrParamFixed) / 3600.0;
+            break;
+        case 2:
+            density = F(mrParamFixed);
+            break;
+        case 3:
+            temperature = F(mrParamFixed);
+            break;
+        default:
+            break;
     }
     if (!(density > 0.0)) density = 1e-3;
     double volumeFlow =
@@ -147,15 +154,22 @@ void Device::Measure() {
     // the period is linear in the density.
     const double k1 = F(mrPeriod_AIR_K1), k2 = F(mrPeriod_H2O_K2);
     const double d1 = F(mrRo_air_D1), d2 = F(mrRo_H2O_D2);
-    const double period2 = d2 != d1 ? k1 * k1 + (p.densityKgM3 - d1) * (k2 * k2 - k1 * k1) / (d2 - d1) : 0.0;
+    const double period2 =
+        d2 != d1 ? k1 * k1 + (p.densityKgM3 - d1) * (k2 * k2 - k1 * k1) / (d2 - d1) : 0.0;
     live_.tubeHz = period2 > 0.0 ? 1e6 / std::sqrt(period2) : 0.0;
 
-    SetF(mrMassFlow, static_cast<float>(FromBase(Quantity::MassFlow, regs_[mrUnitMassFlow], massFlow)));
-    SetF(mrVolumeFlow, static_cast<float>(FromBase(Quantity::VolumeFlow, regs_[mrUnitVolumeFlow], volumeFlow)));
+    SetF(mrMassFlow,
+         static_cast<float>(FromBase(Quantity::MassFlow, regs_[mrUnitMassFlow], massFlow)));
+    SetF(mrVolumeFlow,
+         static_cast<float>(FromBase(Quantity::VolumeFlow, regs_[mrUnitVolumeFlow], volumeFlow)));
     SetF(mrDensity, static_cast<float>(FromBase(Quantity::Density, regs_[mrUnitDensity], density)));
-    SetF(mrTemperature, static_cast<float>(FromBase(Quantity::Temperature, regs_[mrUnitTemperature], temperature)));
-    SetF(mrRefDensity, static_cast<float>(FromBase(Quantity::RefDensity, regs_[mrUnitRefDensity], refDensity)));
-    SetF(mrCorrVolumeFlow, static_cast<float>(FromBase(Quantity::CorrVolumeFlow, regs_[mrUnitCorrVolumeFlow], corrVolumeFlow)));
+    SetF(mrTemperature, static_cast<float>(FromBase(Quantity::Temperature, regs_[mrUnitTemperature],
+                                                    temperature)));
+    SetF(mrRefDensity,
+         static_cast<float>(FromBase(Quantity::RefDensity, regs_[mrUnitRefDensity], refDensity)));
+    SetF(mrCorrVolumeFlow,
+         static_cast<float>(
+             FromBase(Quantity::CorrVolumeFlow, regs_[mrUnitCorrVolumeFlow], corrVolumeFlow)));
     live_.densityOut = density;
     live_.temperatureOut = temperature;
 }
@@ -200,9 +214,14 @@ void Device::Totalisers() {
             t = Total{};
             t.assign = assign;
         }
-        const double flows[8] = {0.0, live_.massFlow, live_.volumeFlow, live_.corrVolumeFlow,
-                                 live_.targetMassFlow, live_.carrierMassFlow,
-                                 live_.targetVolumeFlow, live_.carrierVolumeFlow};
+        const double flows[8] = {0.0,
+                                 live_.massFlow,
+                                 live_.volumeFlow,
+                                 live_.corrVolumeFlow,
+                                 live_.targetMassFlow,
+                                 live_.carrierMassFlow,
+                                 live_.targetVolumeFlow,
+                                 live_.carrierVolumeFlow};
         if (assign >= 1 && assign <= 7 && regs_[Idx(base + kTotState)] == 0) {
             double f = flows[assign];
             bool count = true;
@@ -229,8 +248,8 @@ void Device::Totalisers() {
 void Device::PublishTotal(int k) {
     const int base = kTotalBase[k];
     const Total& t = totals_[static_cast<std::size_t>(k)];
-    const double shown =
-        FromBase(TotalQuantity(regs_[Idx(base + kTotAssign)]), regs_[Idx(base + kTotUnit)], t.value);
+    const double shown = FromBase(TotalQuantity(regs_[Idx(base + kTotAssign)]),
+                                  regs_[Idx(base + kTotUnit)], t.value);
     const double over = std::trunc(shown / 1e7);
     SetF(base + kTotOverflow, static_cast<float>(over));
     SetF(base + kTotSum, static_cast<float>(shown - over * 1e7));

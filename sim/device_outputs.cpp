@@ -18,13 +18,26 @@ bool Device::OutputValue(int assign, int unitReg, double* value) const {
     // 3 density, 4 temperature, 5 corrected volume flow, 6 reference density.
     const int unit = regs_[Idx(unitReg)];
     switch (assign) {
-        case 1: *value = FromBase(Quantity::MassFlow, unit, live_.massFlow); return true;
-        case 2: *value = FromBase(Quantity::VolumeFlow, unit, live_.volumeFlow); return true;
-        case 3: *value = FromBase(Quantity::Density, unit, live_.densityOut); return true;
-        case 4: *value = FromBase(Quantity::Temperature, unit, live_.temperatureOut); return true;
-        case 5: *value = FromBase(Quantity::CorrVolumeFlow, unit, live_.corrVolumeFlow); return true;
-        case 6: *value = FromBase(Quantity::RefDensity, unit, live_.refDensity); return true;
-        default: return false;
+        case 1:
+            *value = FromBase(Quantity::MassFlow, unit, live_.massFlow);
+            return true;
+        case 2:
+            *value = FromBase(Quantity::VolumeFlow, unit, live_.volumeFlow);
+            return true;
+        case 3:
+            *value = FromBase(Quantity::Density, unit, live_.densityOut);
+            return true;
+        case 4:
+            *value = FromBase(Quantity::Temperature, unit, live_.temperatureOut);
+            return true;
+        case 5:
+            *value = FromBase(Quantity::CorrVolumeFlow, unit, live_.corrVolumeFlow);
+            return true;
+        case 6:
+            *value = FromBase(Quantity::RefDensity, unit, live_.refDensity);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -46,10 +59,17 @@ void Device::Outputs() {
             f = std::clamp(f, 0.0, std::max(0.0, 1.1 * maxF));
             if (faultActive_) {
                 switch (regs_[Idx(b + kFrqFailsafe)]) {
-                    case 0: f = 0.0; break;
-                    case 1: f = F(b + kFrqFrequency); break;
-                    case 3: f = F(b + kFrqFailValue); break;
-                    default: break;
+                    case 0:
+                        f = 0.0;
+                        break;
+                    case 1:
+                        f = F(b + kFrqFrequency);
+                        break;
+                    case 3:
+                        f = F(b + kFrqFailValue);
+                        break;
+                    default:
+                        break;
                 }
             }
         }
@@ -72,19 +92,30 @@ void Device::Outputs() {
             }
         } else {
             const int assign = regs_[mrPFSp_Assign];
-            const double flows[8] = {0.0, live_.massFlow, live_.volumeFlow, live_.corrVolumeFlow,
-                                     live_.targetMassFlow, live_.carrierMassFlow,
-                                     live_.targetVolumeFlow, live_.carrierVolumeFlow};
+            const double flows[8] = {0.0,
+                                     live_.massFlow,
+                                     live_.volumeFlow,
+                                     live_.corrVolumeFlow,
+                                     live_.targetMassFlow,
+                                     live_.carrierMassFlow,
+                                     live_.targetVolumeFlow,
+                                     live_.carrierVolumeFlow};
             const Quantity q = TotalQuantity(assign);
             const int unitReg = q == Quantity::Mass     ? mrUnitMass
                                 : q == Quantity::Volume ? mrUnitVolume
                                                         : mrUnitCorrVolume;
-            double rate = assign >= 1 && assign <= 7
-                              ? FromBase(q, regs_[Idx(unitReg)], flows[assign]) : 0.0;
+            double rate =
+                assign >= 1 && assign <= 7 ? FromBase(q, regs_[Idx(unitReg)], flows[assign]) : 0.0;
             switch (regs_[mrPFSp_Mode]) {
-                case 0: rate = std::max(rate, 0.0); break;
-                case 2: rate = std::max(-rate, 0.0); break;
-                default: rate = std::abs(rate); break;
+                case 0:
+                    rate = std::max(rate, 0.0);
+                    break;
+                case 2:
+                    rate = std::max(-rate, 0.0);
+                    break;
+                default:
+                    rate = std::abs(rate);
+                    break;
             }
             const double value = F(mrPFSp_PulseValue);
             f = value > 0.0 ? rate / value : 0.0;
@@ -133,17 +164,45 @@ void Device::StatusOutputs() {
         bool limit = false;
         double v = 0.0;
         switch (assign) {
-            case 1: want = true; break;
-            case 2: want = faultActive_; break;
-            case 3: want = warningActive_; break;
-            case 4: want = faultActive_ || warningActive_; break;
-            case 5: want = live_.massFlow < 0.0; break;  // on for reverse flow
-            case 6: v = FromBase(Quantity::MassFlow, unit, live_.massFlow); limit = true; break;
-            case 7: v = FromBase(Quantity::VolumeFlow, unit, live_.volumeFlow); limit = true; break;
-            case 8: v = FromBase(Quantity::CorrVolumeFlow, unit, live_.corrVolumeFlow); limit = true; break;
-            case 9: v = FromBase(Quantity::Density, unit, live_.densityOut); limit = true; break;
-            case 10: v = FromBase(Quantity::RefDensity, unit, live_.refDensity); limit = true; break;
-            case 11: v = FromBase(Quantity::Temperature, unit, live_.temperatureOut); limit = true; break;
+            case 1:
+                want = true;
+                break;
+            case 2:
+                want = faultActive_;
+                break;
+            case 3:
+                want = warningActive_;
+                break;
+            case 4:
+                want = faultActive_ || warningActive_;
+                break;
+            case 5:
+                want = live_.massFlow < 0.0;
+                break;  // on for reverse flow
+            case 6:
+                v = FromBase(Quantity::MassFlow, unit, live_.massFlow);
+                limit = true;
+                break;
+            case 7:
+                v = FromBase(Quantity::VolumeFlow, unit, live_.volumeFlow);
+                limit = true;
+                break;
+            case 8:
+                v = FromBase(Quantity::CorrVolumeFlow, unit, live_.corrVolumeFlow);
+                limit = true;
+                break;
+            case 9:
+                v = FromBase(Quantity::Density, unit, live_.densityOut);
+                limit = true;
+                break;
+            case 10:
+                v = FromBase(Quantity::RefDensity, unit, live_.refDensity);
+                limit = true;
+                break;
+            case 11:
+                v = FromBase(Quantity::Temperature, unit, live_.temperatureOut);
+                limit = true;
+                break;
             case 12:
             case 13:
             case 14:
@@ -156,7 +215,8 @@ void Device::StatusOutputs() {
                 limit = true;
                 break;
             }
-            default: break;
+            default:
+                break;
         }
         if (limit) {
             // Limit switch with hysteresis: on at OnValue, off again at OffValue; with
@@ -199,7 +259,8 @@ void Device::CurrentOutput() {
     SetF(mrCUR_Current, static_cast<float>(current));
     // The DAC gets the current corrected by the calibration: 16 bits over 0..24 mA.
     const double corrected = current * F(mrCUR_Current_Gain) + F(mrCUR_Current_Offset);
-    SetF(mrCUR_DacCode, static_cast<float>(std::round(std::clamp(corrected, 0.0, 24.0) * 65535.0 / 24.0)));
+    SetF(mrCUR_DacCode,
+         static_cast<float>(std::round(std::clamp(corrected, 0.0, 24.0) * 65535.0 / 24.0)));
     SetF(mrCUR_Temp, static_cast<float>(live_.boardC));
 }
 

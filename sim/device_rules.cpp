@@ -24,34 +24,82 @@ struct Limit {
 
 // Menu registers and their item ranges, and the few word ranges the firmware checks.
 constexpr Limit kLimits[] = {
-    {mrSertification, 0, 1}, {mrCalibrationDD, 1, 31}, {mrCalibrationMM, 1, 12},
-    {mrCalibrationYY, 0, 99}, {mrSensorType, 0, 5}, {mrReadCdc, 0, 1}, {mrDisplayMode, 0, 2},
+    {mrSertification, 0, 1},
+    {mrCalibrationDD, 1, 31},
+    {mrCalibrationMM, 1, 12},
+    {mrCalibrationYY, 0, 99},
+    {mrSensorType, 0, 5},
+    {mrReadCdc, 0, 1},
+    {mrDisplayMode, 0, 2},
     {mrCount_LinearInterpolation, 0, 8},
-    {mrUnitMassFlow, 0, 8}, {mrUnitVolumeFlow, 0, 8}, {mrUnitDensity, 0, 2},
-    {mrUnitTemperature, 0, 1}, {mrUnitCorrVolumeFlow, 0, 8}, {mrUnitRefDensity, 0, 2},
-    {mrUnitMass, 0, 2}, {mrUnitVolume, 0, 2}, {mrUnitCorrVolume, 0, 2},
-    {mrModeRefDensity, 0, 1}, {mrFixUnitRefDensity, 0, 2}, {mrResetProcessor, 0, 1},
-    {mrAssLowFlow_CutOff, 0, 3}, {mrAssLowFlow_Unit, 0, 8}, {mrAssignParamFixed, 0, 3},
-    {mrDevAddr, 1, 247}, {mrBaudIndex, 0, 9}, {mrParity, 0, 2}, {mrZeroPointAdjust, 0, 1},
-    {mrContrast, 1, 63}, {mrImageOrientation, 0, 1}, {mrLanguage, 0, 1},
+    {mrUnitMassFlow, 0, 8},
+    {mrUnitVolumeFlow, 0, 8},
+    {mrUnitDensity, 0, 2},
+    {mrUnitTemperature, 0, 1},
+    {mrUnitCorrVolumeFlow, 0, 8},
+    {mrUnitRefDensity, 0, 2},
+    {mrUnitMass, 0, 2},
+    {mrUnitVolume, 0, 2},
+    {mrUnitCorrVolume, 0, 2},
+    {mrModeRefDensity, 0, 1},
+    {mrFixUnitRefDensity, 0, 2},
+    {mrResetProcessor, 0, 1},
+    {mrAssLowFlow_CutOff, 0, 3},
+    {mrAssLowFlow_Unit, 0, 8},
+    {mrAssignParamFixed, 0, 3},
+    {mrDevAddr, 1, 247},
+    {mrBaudIndex, 0, 9},
+    {mrParity, 0, 2},
+    {mrZeroPointAdjust, 0, 1},
+    {mrContrast, 1, 63},
+    {mrImageOrientation, 0, 1},
+    {mrLanguage, 0, 1},
     {mrRapidTotalMenu, 0, 4},
-    {mrF1_Assign, 0, 26}, {mrF1_Format, 0, 6}, {mrF1_Unit, 0, 8},
-    {mrF1Mix_Assign, 0, 27}, {mrF1Mix_Format, 0, 6}, {mrF1Mix_Unit, 0, 8},
-    {mrF2_Assign, 0, 26}, {mrF2_Format, 0, 6}, {mrF2_Unit, 0, 8},
-    {mrF2Mix_Assign, 0, 27}, {mrF2Mix_Format, 0, 6}, {mrF2Mix_Unit, 0, 8},
+    {mrF1_Assign, 0, 26},
+    {mrF1_Format, 0, 6},
+    {mrF1_Unit, 0, 8},
+    {mrF1Mix_Assign, 0, 27},
+    {mrF1Mix_Format, 0, 6},
+    {mrF1Mix_Unit, 0, 8},
+    {mrF2_Assign, 0, 26},
+    {mrF2_Format, 0, 6},
+    {mrF2_Unit, 0, 8},
+    {mrF2Mix_Assign, 0, 27},
+    {mrF2Mix_Format, 0, 6},
+    {mrF2Mix_Unit, 0, 8},
     {mrSumFailsafeMode, 0, 2},
-    {mrPFS1_Mode, 0, 3}, {mrPFSf_Assign, 0, 6}, {mrPFSf_Mode, 0, 1}, {mrPFSf_Unit, 0, 8},
-    {mrPFSf_FailsafeMode, 0, 3}, {mrPFSf_SimMode, 0, 1}, {mrPFSp_Assign, 0, 7},
-    {mrPFSp_Mode, 0, 3}, {mrPFSp_SimMode, 0, 2}, {mrPFSp_FailsafeMode, 0, 2},
-    {mrFS2_Mode, 0, 2}, {mrFSf_Assign, 0, 6}, {mrFSf_Mode, 0, 1}, {mrFSf_Unit, 0, 8},
-    {mrFSf_FailsafeMode, 0, 3}, {mrFSf_SimMode, 0, 1},
-    {mrCUR_Assign, 0, 6}, {mrCUR_Unit, 0, 8}, {mrCUR_Measuring_Mode, 0, 2},
-    {mrCUR_Failsafe_Mode, 0, 2}, {mrCUR_Simulation_Mode, 0, 1},
-    {mrCUR_Restore_Coefficient, 0, 1}, {mrCUR_Adjustment_Mode, 0, 1},
-    {mrCUR_DD, 1, 31}, {mrCUR_MM, 1, 12}, {mrCUR_YY, 0, 99},
-    {mrDI1_Assign, 0, 6}, {mrDI2_Assign, 0, 6},
-    {mrConcentrationEnable, 0, 1}, {mrTF_ApproximationMethod, 0, 1},
-    {mrTF_PWLTable_PointsCount, 1, 20}, {mrCF_ApproximationMethod, 0, 1},
+    {mrPFS1_Mode, 0, 3},
+    {mrPFSf_Assign, 0, 6},
+    {mrPFSf_Mode, 0, 1},
+    {mrPFSf_Unit, 0, 8},
+    {mrPFSf_FailsafeMode, 0, 3},
+    {mrPFSf_SimMode, 0, 1},
+    {mrPFSp_Assign, 0, 7},
+    {mrPFSp_Mode, 0, 3},
+    {mrPFSp_SimMode, 0, 2},
+    {mrPFSp_FailsafeMode, 0, 2},
+    {mrFS2_Mode, 0, 2},
+    {mrFSf_Assign, 0, 6},
+    {mrFSf_Mode, 0, 1},
+    {mrFSf_Unit, 0, 8},
+    {mrFSf_FailsafeMode, 0, 3},
+    {mrFSf_SimMode, 0, 1},
+    {mrCUR_Assign, 0, 6},
+    {mrCUR_Unit, 0, 8},
+    {mrCUR_Measuring_Mode, 0, 2},
+    {mrCUR_Failsafe_Mode, 0, 2},
+    {mrCUR_Simulation_Mode, 0, 1},
+    {mrCUR_Restore_Coefficient, 0, 1},
+    {mrCUR_Adjustment_Mode, 0, 1},
+    {mrCUR_DD, 1, 31},
+    {mrCUR_MM, 1, 12},
+    {mrCUR_YY, 0, 99},
+    {mrDI1_Assign, 0, 6},
+    {mrDI2_Assign, 0, 6},
+    {mrConcentrationEnable, 0, 1},
+    {mrTF_ApproximationMethod, 0, 1},
+    {mrTF_PWLTable_PointsCount, 1, 20},
+    {mrCF_ApproximationMethod, 0, 1},
     {mrCF_PWLTable_PointsCount, 1, 20},
 };
 
@@ -64,12 +112,16 @@ bool RepeatedLimit(int reg, int* lo, int* hi) {
     }
     for (const int base : kRelayBase) {
         switch (reg - base) {
-            case kRelAssign: return *lo = 0, *hi = 15, true;
+            case kRelAssign:
+                return *lo = 0, *hi = 15, true;
             case kRelMode:
             case kRelSimMode:
-            case kRelSimVal: return *lo = 0, *hi = 1, true;
-            case kRelUnit: return *lo = 0, *hi = 8, true;
-            default: break;
+            case kRelSimVal:
+                return *lo = 0, *hi = 1, true;
+            case kRelUnit:
+                return *lo = 0, *hi = 8, true;
+            default:
+                break;
         }
     }
     return false;
@@ -88,8 +140,7 @@ std::uint8_t Device::CheckWrite(int start, int count, const std::uint16_t* value
     return 0;
 }
 
-std::uint8_t Device::CheckValue(int reg, int start, int count,
-                                const std::uint16_t* values) const {
+std::uint8_t Device::CheckValue(int reg, int start, int count, const std::uint16_t* values) const {
     const auto& map = RegisterMap::Instance();
     if (map.Kind(reg) == RegKind::None) return 2;
     if (!map.Writable(reg)) return 4;
@@ -118,14 +169,16 @@ std::uint8_t Device::CheckValue(int reg, int start, int count,
 
 bool Device::CurrentTrimsPlausible(int start, int count, const std::uint16_t* values) const {
     // The trims as they will be after this write (they may travel in the same request).
-    auto word = [&](int r) { return r >= start && r < start + count ? values[r - start] : regs_[Idx(r)]; };
+    auto word = [&](int r) {
+        return r >= start && r < start + count ? values[r - start] : regs_[Idx(r)];
+    };
     auto value = [&](int low) {
         const std::uint32_t bits = word(low) | (static_cast<std::uint32_t>(word(low + 1)) << 16);
         return std::bit_cast<float>(bits);
     };
     const float m4 = value(mrCUR_Trim_4mA), m20 = value(mrCUR_Trim_20mA);
-    return std::isfinite(m4) && std::isfinite(m20) && m4 >= 3.0f && m4 <= 5.0f &&
-           m20 >= 18.0f && m20 <= 22.0f;
+    return std::isfinite(m4) && std::isfinite(m20) && m4 >= 3.0f && m4 <= 5.0f && m20 >= 18.0f &&
+           m20 <= 22.0f;
 }
 
 void Device::ComputeCurrentCoefficients() {
@@ -147,7 +200,9 @@ void Device::AfterWrite(int start, int count) {
         switch (reg) {
             case mrDevAddr:
             case mrBaudIndex:
-            case mrParity: linkChanged_ = true; break;
+            case mrParity:
+                linkChanged_ = true;
+                break;
             case mrResetProcessor:
                 if (v == 1) {
                     rebootUntil_ = now_ + kRebootSeconds;
@@ -173,7 +228,8 @@ void Device::AfterWrite(int start, int count) {
                 if (v == 1) ComputeCurrentCoefficients();
                 regs_[reg] = 0;
                 break;
-            default: break;
+            default:
+                break;
         }
         for (int k = 0; k < 4; ++k) {
             const int off = reg - kTotalBase[k];

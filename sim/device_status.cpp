@@ -15,10 +15,9 @@ int DataErrorIndex(int reg) {
         int first, last, index;
     };
     constexpr Group kGroups[] = {
-        {0, 38, 19},     {100, 132, 19},   {200, 255, 20},   {300, 322, 21},
-        {350, 369, 22},  {400, 435, 23},   {500, 519, 24},   {600, 623, 25},
-        {700, 860, 26},  {900, 948, 27},   {1000, 1033, 28}, {1100, 1113, 29},
-        {1200, 1323, 30}, {1400, 1403, 31}, {1600, 1795, 32},
+        {0, 38, 19},      {100, 132, 19},   {200, 255, 20},   {300, 322, 21},   {350, 369, 22},
+        {400, 435, 23},   {500, 519, 24},   {600, 623, 25},   {700, 860, 26},   {900, 948, 27},
+        {1000, 1033, 28}, {1100, 1113, 29}, {1200, 1323, 30}, {1400, 1403, 31}, {1600, 1795, 32},
     };
     for (const Group& g : kGroups) {
         if (reg >= g.first && reg <= g.last) return g.index;
@@ -52,8 +51,8 @@ void Device::Status() {
                          (out1 == 2 && regs_[mrPFSf_SimMode] != 0) ||
                          (out1 == 3 && regs_[mrPFSs_SimMode] != 0);
     const int out2 = regs_[mrFS2_Mode];
-    const bool out2Sim = (out2 == 1 && regs_[mrFSf_SimMode] != 0) ||
-                         (out2 == 2 && regs_[mrFSs_SimMode] != 0);
+    const bool out2Sim =
+        (out2 == 1 && regs_[mrFSf_SimMode] != 0) || (out2 == 2 && regs_[mrFSs_SimMode] != 0);
     if (out1Sim) add(kSystemWarning | 1);
     if (out2Sim) add(kSystemWarning | 2);
     if (regs_[mrDOs_SimMode] != 0) add(kSystemWarning | 3);
@@ -104,7 +103,8 @@ void Device::Technological() {
     set(mrVF, live_.volumeFlow * 3600.0);
     set(mrFreqMp1n, f + 0.002 * noise * noise_.Gauss());
     const bool cdc = regs_[mrReadCdc] == 1;
-    regs_[mrCdcReg0] = cdc ? static_cast<std::uint16_t>(0x5A3C + (noise > 0.0 ? noise_.Next() & 7 : 0)) : 0;
+    regs_[mrCdcReg0] =
+        cdc ? static_cast<std::uint16_t>(0x5A3C + (noise > 0.0 ? noise_.Next() & 7 : 0)) : 0;
     regs_[mrCdcReg1] = cdc ? 0x0101 : 0;
     regs_[mrMmSt1_St0] = dsp_.Starting() ? 1 : 0;
 
@@ -118,7 +118,8 @@ void Device::Technological() {
         ++regs_[mrAllErrLink];
     }
     const int jitter = noise > 0.0 ? static_cast<int>(noise_.Next() % 5) - 2 : 0;
-    regs_[mrCodeInternalAdc] = static_cast<std::uint16_t>(SwitchCode(writeLock_, keyLock_) + jitter);
+    regs_[mrCodeInternalAdc] =
+        static_cast<std::uint16_t>(SwitchCode(writeLock_, keyLock_) + jitter);
     regs_[mrWriteProtection] = writeLock_ ? 1 : 0;
 }
 

@@ -33,18 +33,26 @@ DspModule::DspModule(std::uint64_t seed) : noise_(seed ^ 0xD5B0D5B0ull) { LoadFa
 
 void DspModule::LoadFactoryEeprom() {
     eeprom_ = {
-        4711,                                  // 0 SnBoard
-        5u | (6u << 8) | (23u << 16),          // 1 ManufactureData: 05.06.2023
-        FloatBits(100.02f),                    // 2 R0, ohm
-        IntBits(1600000), IntBits(4400000),    // 3, 4 ADC1 (Pt100 on the tubes)
-        IntBits(3900000), IntBits(4100000),    // 5, 6 ADC2 (reference resistor)
-        IntBits(0), IntBits(200000),           // 7, 8 ADC3 (three-wire lead)
-        IntBits(4000000), IntBits(6000000),    // 9, 10 ADC4 (board diode)
-        IntBits(2000000), IntBits(4000000),    // 11, 12 ADC5 (drive level)
-        IntBits(900000), IntBits(1200000),     // 13, 14 ADC6 (diagnostic divider)
-        FloatBits(1.0f), FloatBits(3.9083e-3f),  // 15, 16 Rw: Callendar-Van Dusen
-        FloatBits(-5.775e-7f), FloatBits(-4.183e-12f),
-        0,                                     // 19 Checksum, set below
+        4711,                          // 0 SnBoard
+        5u | (6u << 8) | (23u << 16),  // 1 ManufactureData: 05.06.2023
+        FloatBits(100.02f),            // 2 R0, ohm
+        IntBits(1600000),
+        IntBits(4400000),  // 3, 4 ADC1 (Pt100 on the tubes)
+        IntBits(3900000),
+        IntBits(4100000),  // 5, 6 ADC2 (reference resistor)
+        IntBits(0),
+        IntBits(200000),  // 7, 8 ADC3 (three-wire lead)
+        IntBits(4000000),
+        IntBits(6000000),  // 9, 10 ADC4 (board diode)
+        IntBits(2000000),
+        IntBits(4000000),  // 11, 12 ADC5 (drive level)
+        IntBits(900000),
+        IntBits(1200000),  // 13, 14 ADC6 (diagnostic divider)
+        FloatBits(1.0f),
+        FloatBits(3.9083e-3f),  // 15, 16 Rw: Callendar-Van Dusen
+        FloatBits(-5.775e-7f),
+        FloatBits(-4.183e-12f),
+        0,  // 19 Checksum, set below
     };
     eeprom_[19] = ComputedChecksum();
 }
@@ -127,13 +135,13 @@ void DspModule::FillMemory() {
     for (int i = 0; i < kSamples; ++i) {
         const double x = w * i + theta;
         const auto k = static_cast<std::size_t>(i);
-        memory_[k] = IntBits(static_cast<std::int32_t>(
-            std::lround(rawAmp * std::sin(x) + 900.0 * noise_.Gauss())));
+        memory_[k] = IntBits(
+            static_cast<std::int32_t>(std::lround(rawAmp * std::sin(x) + 900.0 * noise_.Gauss())));
         memory_[kSamples + k] = IntBits(static_cast<std::int32_t>(
             std::lround(0.985 * rawAmp * std::sin(x - shift) + 900.0 * noise_.Gauss())));
         const double lag = 12.0 * w;
-        memory_[2 * kSamples + k] = FloatBits(static_cast<float>(
-            in_.pickoffV * std::sin(x - lag) + 4e-5 * noise_.Gauss()));
+        memory_[2 * kSamples + k] =
+            FloatBits(static_cast<float>(in_.pickoffV * std::sin(x - lag) + 4e-5 * noise_.Gauss()));
         memory_[3 * kSamples + k] = FloatBits(static_cast<float>(
             0.985 * in_.pickoffV * std::sin(x - lag - shift) + 4e-5 * noise_.Gauss()));
     }
@@ -162,9 +170,12 @@ std::uint8_t DspModule::Exchange(std::uint8_t sub, const std::uint8_t* data, int
             *outLen = 4;
             return 0;
         }
-        case 10: return ReadParam(data, len, out, outLen);
-        case 11: return WriteParam(data, len, out, outLen);
-        case 22: return ReadBlock(data, len, out, outLen);
+        case 10:
+            return ReadParam(data, len, out, outLen);
+        case 11:
+            return WriteParam(data, len, out, outLen);
+        case 22:
+            return ReadBlock(data, len, out, outLen);
         case 33: {
             if (len != 0) return 3;
             out[0] = 0;
@@ -176,7 +187,8 @@ std::uint8_t DspModule::Exchange(std::uint8_t sub, const std::uint8_t* data, int
             *outLen = 26;
             return 0;
         }
-        default: return 1;
+        default:
+            return 1;
     }
 }
 
@@ -223,11 +235,20 @@ std::uint8_t DspModule::ReadBlock(const std::uint8_t* data, int len, std::uint8_
     const int bytes = data[3];
     int channel = -1;
     switch (mask) {
-        case 1: channel = 0; break;
-        case 2: channel = 1; break;
-        case 4: channel = 2; break;
-        case 8: channel = 3; break;
-        default: return 3;
+        case 1:
+            channel = 0;
+            break;
+        case 2:
+            channel = 1;
+            break;
+        case 4:
+            channel = 2;
+            break;
+        case 8:
+            channel = 3;
+            break;
+        default:
+            return 3;
     }
     if (bytes == 0 || bytes % 4 != 0 || bytes > 200) return 3;
     if (first + bytes / 4 > kSamples) return 2;
@@ -237,8 +258,8 @@ std::uint8_t DspModule::ReadBlock(const std::uint8_t* data, int len, std::uint8_
     PutLe(out + 2, static_cast<std::uint32_t>(first), 2);
     PutLe(out + 4, static_cast<std::uint32_t>(bytes), 2);
     for (int i = 0; i < bytes / 4; ++i) {
-        PutLe(out + 6 + 4 * i,
-              memory_[static_cast<std::size_t>(channel * kSamples + first + i)], 4);
+        PutLe(out + 6 + 4 * i, memory_[static_cast<std::size_t>(channel * kSamples + first + i)],
+              4);
     }
     *outLen = bytes + 6;
     return 0;

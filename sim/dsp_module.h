@@ -20,12 +20,12 @@ struct DspInputs {
 };
 
 class DspModule {
-public:
+  public:
     static constexpr int kChannels = 4;
     static constexpr int kSamples = 1000;
     static constexpr double kSampleRateHz = 9765.625;
-    static constexpr double kCaptureSeconds = 1.2;   // recording takes this long
-    static constexpr double kRestartSeconds = 3.0;   // controller start-up after 0xAF
+    static constexpr double kCaptureSeconds = 1.2;  // recording takes this long
+    static constexpr double kRestartSeconds = 3.0;  // controller start-up after 0xAF
 
     explicit DspModule(std::uint64_t seed = 1);
 
@@ -39,8 +39,8 @@ public:
     // out (250 bytes room) and its length into *outLen. Returns 0 or a Modbus exception code:
     // 1 unknown sub-function, 2 parameter or sample beyond the memory, 3 malformed data,
     // 9 signal memory read while it holds no finished recording.
-    std::uint8_t Exchange(std::uint8_t sub, const std::uint8_t* data, int len,
-                          std::uint8_t* out, int* outLen);
+    std::uint8_t Exchange(std::uint8_t sub, const std::uint8_t* data, int len, std::uint8_t* out,
+                          int* outLen);
 
     // Controller reset (0xAF): the recorder forgets its memory and the module starts up.
     void Restart();
@@ -63,7 +63,7 @@ public:
     bool MemoryValid() const { return memoryValid_; }
     const std::array<std::uint32_t, kChannels * kSamples>& Memory() const { return memory_; }
 
-private:
+  private:
     void FillMemory();
     std::array<double, 6> IdealCodes() const;
     std::uint8_t ReadParam(const std::uint8_t* data, int len, std::uint8_t* out, int* outLen);

@@ -15,9 +15,9 @@ struct FaultName {
     const char* name;
 };
 constexpr FaultName kNames[] = {
-    {AnswerFault::None, "none"},         {AnswerFault::Crc, "crc"},
-    {AnswerFault::Address, "address"},   {AnswerFault::Truncate, "truncate"},
-    {AnswerFault::Delay, "delay"},       {AnswerFault::Trickle, "trickle"},
+    {AnswerFault::None, "none"},       {AnswerFault::Crc, "crc"},
+    {AnswerFault::Address, "address"}, {AnswerFault::Truncate, "truncate"},
+    {AnswerFault::Delay, "delay"},     {AnswerFault::Trickle, "trickle"},
     {AnswerFault::Silent, "silent"},
 };
 
@@ -38,10 +38,17 @@ void Spoil(AnswerFault fault, Delivery& d, int delayMs, int trickleMs) {
             // (half is 2), and the function byte of any other answer has bit 7 clear.
             d.length = std::max(1, d.length / 2);
             break;
-        case AnswerFault::Delay: d.delayMs += delayMs; break;
-        case AnswerFault::Trickle: d.trickleMs = std::max(1, trickleMs); break;
-        case AnswerFault::Silent: d.length = 0; break;
-        case AnswerFault::None: break;
+        case AnswerFault::Delay:
+            d.delayMs += delayMs;
+            break;
+        case AnswerFault::Trickle:
+            d.trickleMs = std::max(1, trickleMs);
+            break;
+        case AnswerFault::Silent:
+            d.length = 0;
+            break;
+        case AnswerFault::None:
+            break;
     }
 }
 

@@ -29,13 +29,13 @@ const char* AnswerFaultName(AnswerFault fault);
 // How one answer goes out: its bytes after the fault and the pacing of the write.
 struct Delivery {
     std::array<std::uint8_t, 256> bytes{};
-    int length = 0;      // 0: nothing is sent
-    int delayMs = 0;     // extra wait before the first byte
-    int trickleMs = 0;   // > 0: bytes written one by one with this gap
+    int length = 0;     // 0: nothing is sent
+    int delayMs = 0;    // extra wait before the first byte
+    int trickleMs = 0;  // > 0: bytes written one by one with this gap
 };
 
 class FaultPlan {
-public:
+  public:
     explicit FaultPlan(std::uint64_t seed = 1) : rng_(seed) {}
 
     // No answer to anything; requests are not even executed (the device is cut off).
@@ -64,7 +64,7 @@ public:
     void Reset();
     std::string Describe() const;
 
-private:
+  private:
     std::array<std::uint8_t, 1796> exceptions_{};
     std::mt19937_64 rng_;
 };

@@ -20,8 +20,8 @@ const char* ParityName(int parity) { return parity == 1 ? "odd" : parity == 2 ? 
 
 int Run(SimOptions& o) {
     if (!o.seedGiven) {
-        o.seed = static_cast<std::uint64_t>(
-            std::chrono::system_clock::now().time_since_epoch().count());
+        o.seed =
+            static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     }
     Slave slave(o.seed);
     Device& device = slave.device;
@@ -34,11 +34,13 @@ int Run(SimOptions& o) {
         }
     }
     // The options set the line unless a loaded file brings its own settings.
-    if (o.addressGiven || o.load.empty()) device.SetWord(tarvix::mrDevAddr, static_cast<std::uint16_t>(o.address));
+    if (o.addressGiven || o.load.empty())
+        device.SetWord(tarvix::mrDevAddr, static_cast<std::uint16_t>(o.address));
     if (o.baudGiven || o.load.empty()) {
         device.SetWord(tarvix::mrBaudIndex, static_cast<std::uint16_t>(IndexOfBaud(o.baud)));
     }
-    if (o.parityGiven || o.load.empty()) device.SetWord(tarvix::mrParity, static_cast<std::uint16_t>(o.parity));
+    if (o.parityGiven || o.load.empty())
+        device.SetWord(tarvix::mrParity, static_cast<std::uint16_t>(o.parity));
     for (const std::string& command : o.commands) {
         const ControlReply reply = ExecuteCommand(slave, command);
         if (reply.text.rfind("ok", 0) != 0) {
@@ -53,10 +55,10 @@ int Run(SimOptions& o) {
     }
     const LinkSettings link = device.Link();
     std::string error;
-    std::unique_ptr<SimLine> line =
-        o.device.empty() ? SimLine::OpenPty(o.link, &error)
-                         : SimLine::OpenSerial(o.device, BaudOfIndex(link.baudIndex), link.parity,
-                                               o.stopBits, &error);
+    std::unique_ptr<SimLine> line = o.device.empty()
+                                        ? SimLine::OpenPty(o.link, &error)
+                                        : SimLine::OpenSerial(o.device, BaudOfIndex(link.baudIndex),
+                                                              link.parity, o.stopBits, &error);
     if (!line) {
         std::fprintf(stderr, "tarvix-sim: %s\n", error.c_str());
         return 1;

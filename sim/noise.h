@@ -10,7 +10,7 @@
 namespace tarvix::sim {
 
 class Noise {
-public:
+  public:
     explicit Noise(std::uint64_t seed = 1) : state_(seed) {}
 
     // splitmix64: fast, full period, good enough for measurement noise.
@@ -31,7 +31,7 @@ public:
         return std::sqrt(-2.0 * std::log(u1)) * std::cos(2.0 * std::numbers::pi * u2);
     }
 
-private:
+  private:
     std::uint64_t state_;
 };
 

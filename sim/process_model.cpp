@@ -23,10 +23,12 @@ ProcessValues ProcessModel::Sample(double t) {
     // A pump that breathes over a minute and a half, a valve hunting every 23 s, and the
     // turbulence noise of a real line (0.3 %).
     const double swing = 1.0 + 0.05 * std::sin(k2Pi * t / 90.0) + 0.02 * std::sin(k2Pi * t / 23.0);
-    const double flowKgH = massFlowKgH * swing + std::abs(massFlowKgH) * 0.003 * noise * noise_.Gauss();
+    const double flowKgH =
+        massFlowKgH * swing + std::abs(massFlowKgH) * 0.003 * noise * noise_.Gauss();
     v.massFlowKgS = flowKgH / 3600.0;
     // The line warms and cools slowly (ten-minute cycle); the sensor resolves 0.02 degrees.
-    v.temperatureC = temperatureC + 0.4 * std::sin(k2Pi * t / 600.0) + 0.02 * noise * noise_.Gauss();
+    v.temperatureC =
+        temperatureC + 0.4 * std::sin(k2Pi * t / 600.0) + 0.02 * noise * noise_.Gauss();
     const double base = densityKgM3 > 0.0 ? densityKgM3 : WaterDensity(v.temperatureC);
     v.densityKgM3 = base + 0.05 * noise * noise_.Gauss();
     return v;

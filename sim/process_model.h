@@ -19,7 +19,7 @@ struct ProcessValues {
 double WaterDensity(double temperatureC);
 
 class ProcessModel {
-public:
+  public:
     explicit ProcessModel(std::uint64_t seed = 1) : noise_(seed) {}
 
     // Set points the swings and the noise are laid over. A density set point of 0 means
@@ -27,8 +27,8 @@ public:
     double massFlowKgH = 1200.0;
     double densityKgM3 = 0.0;
     double temperatureC = 20.5;
-    double noise = 1.0;      // scale of the noise, 0 = none
-    bool frozen = false;     // values hold still exactly at the set points
+    double noise = 1.0;   // scale of the noise, 0 = none
+    bool frozen = false;  // values hold still exactly at the set points
 
     // Scale of the measurement noise the transmitter adds on top (0 while frozen).
     double NoiseScale() const { return frozen ? 0.0 : noise; }
@@ -36,7 +36,7 @@ public:
     // The process at time t seconds (one call per update step, t ascending).
     ProcessValues Sample(double t);
 
-private:
+  private:
     Noise noise_;
 };
 

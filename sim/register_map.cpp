@@ -17,8 +17,8 @@ RegisterMap::RegisterMap() {
         const ParamReg& p = ParamRegs[static_cast<std::size_t>(row)];
         if (p.DspSize != 0) {
             dspRows = true;
-            if (p.Reg >= 0 && p.Reg < kDspParams) dspRow_[static_cast<std::size_t>(p.Reg)] =
-                static_cast<std::int16_t>(row);
+            if (p.Reg >= 0 && p.Reg < kDspParams)
+                dspRow_[static_cast<std::size_t>(p.Reg)] = static_cast<std::int16_t>(row);
             continue;
         }
         // Register rows all come before the first measuring-module row.

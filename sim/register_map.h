@@ -16,14 +16,14 @@ inline constexpr int kRegisters = 1796;
 inline constexpr int kDspParams = 20;
 
 enum class RegKind : std::uint8_t {
-    None,       // no parameter row covers the register: reads as 0, cannot be written
+    None,  // no parameter row covers the register: reads as 0, cannot be written
     Word,
     FloatLow,   // low-order half of a float (the row's register)
     FloatHigh,  // high-order half; the program identifies the float by this one
 };
 
 class RegisterMap {
-public:
+  public:
     // The map of the parameter table compiled into the program.
     static const RegisterMap& Instance();
 
@@ -51,7 +51,7 @@ public:
 
     static bool InRange(int reg) { return reg >= 0 && reg < kRegisters; }
 
-private:
+  private:
     RegisterMap();
     static std::size_t Idx(int reg) { return static_cast<std::size_t>(reg); }
 

@@ -47,7 +47,8 @@ int ReadHolding(Device& device, const FaultPlan& faults, const std::uint8_t* rq,
     answer[0] = rq[0];
     answer[1] = rq[1];
     answer[2] = static_cast<std::uint8_t>(2 * count);
-    for (int i = 0; i < count; ++i) PutBe16(answer + 3 + 2 * i, values[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < count; ++i)
+        PutBe16(answer + 3 + 2 * i, values[static_cast<std::size_t>(i)]);
     return AppendCrc(answer, 3 + 2 * count);
 }
 
@@ -165,13 +166,19 @@ int RequestLength(const std::uint8_t* p, int n) {
     if (n < 2) return 0;
     switch (p[1]) {
         case 3:
-        case 6: return 8;
-        case 16: return n >= 7 ? 9 + p[6] : 0;
+        case 6:
+            return 8;
+        case 16:
+            return n >= 7 ? 9 + p[6] : 0;
         case 20:
-        case 21: return n >= 3 ? 5 + p[2] : 0;
-        case 0xAC: return n >= 4 ? 6 + p[3] : 0;
-        case 0xAF: return 5;
-        default: return 0;
+        case 21:
+            return n >= 3 ? 5 + p[2] : 0;
+        case 0xAC:
+            return n >= 4 ? 6 + p[3] : 0;
+        case 0xAF:
+            return 5;
+        default:
+            return 0;
     }
 }
 
@@ -195,14 +202,22 @@ int HandleRequest(Device& device, const FaultPlan& faults, const std::uint8_t* r
                   std::uint8_t* answer) {
     if (n < 4) return 0;
     switch (rq[1]) {
-        case 3: return ReadHolding(device, faults, rq, n, answer);
-        case 6: return WriteSingle(device, faults, rq, n, answer);
-        case 16: return WriteMultiple(device, faults, rq, n, answer);
-        case 20: return ReadFileRecord(device, rq, n, answer);
-        case 21: return WriteFileRecord(device, rq, n, answer);
-        case 0xAC: return DspExchange(device, rq, n, answer);
-        case 0xAF: return DspReset(device, rq, n, answer);
-        default: return Exception(rq, 1, answer);
+        case 3:
+            return ReadHolding(device, faults, rq, n, answer);
+        case 6:
+            return WriteSingle(device, faults, rq, n, answer);
+        case 16:
+            return WriteMultiple(device, faults, rq, n, answer);
+        case 20:
+            return ReadFileRecord(device, rq, n, answer);
+        case 21:
+            return WriteFileRecord(device, rq, n, answer);
+        case 0xAC:
+            return DspExchange(device, rq, n, answer);
+        case 0xAF:
+            return DspReset(device, rq, n, answer);
+        default:
+            return Exception(rq, 1, answer);
     }
 }
 

@@ -13,15 +13,15 @@
 
 #include "link/serial_baud_linux.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/inotify.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace tarvix::sim {
 namespace {
@@ -65,7 +65,8 @@ std::unique_ptr<SimLine> SimLine::OpenPty(const std::string& linkPath, std::stri
     // No echo, no line editing, no CR/LF translation until the master sets its own mode.
     MakeRaw(line->slaveFd_, 0, 1);
     line->watchFd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (line->watchFd_ >= 0) ::inotify_add_watch(line->watchFd_, name, IN_CLOSE_WRITE | IN_CLOSE_NOWRITE);
+    if (line->watchFd_ >= 0)
+        ::inotify_add_watch(line->watchFd_, name, IN_CLOSE_WRITE | IN_CLOSE_NOWRITE);
 
     // Publish atomically: a new link under a temporary name renamed over the old one, so a
     // master polling for the path never sees it missing or pointing at a dead terminal.

@@ -9,7 +9,7 @@
 namespace tarvix::sim {
 
 class SimLine {
-public:
+  public:
     // A new pseudo-terminal whose slave side appears as the symbolic link linkPath.
     static std::unique_ptr<SimLine> OpenPty(const std::string& linkPath, std::string* error);
     // A serial port with the given settings (parity 0 none, 1 odd, 2 even).
@@ -35,10 +35,10 @@ public:
     bool IsPty() const { return slaveFd_ >= 0; }
     std::string Describe() const;
 
-private:
+  private:
     SimLine() = default;
     int fd_ = -1;
-    int slaveFd_ = -1;   // held open so the master never sees a hang-up
+    int slaveFd_ = -1;  // held open so the master never sees a hang-up
     int watchFd_ = -1;
     std::string linkPath_;
     std::string devicePath_;

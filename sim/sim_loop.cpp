@@ -6,6 +6,9 @@
 #include "sim/sim_line.h"
 #include "sim/slave.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -14,9 +17,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
 
 namespace tarvix::sim {
 namespace {
@@ -70,7 +70,8 @@ int RunLoop(const SimOptions& options, Slave& slave, SimLine& line, ControlServe
     bool linkChange = false;
     bool quit = false;
     LinkSettings link = slave.device.Link();
-    double gap = FrameGapMs(options, BaudOfIndex(link.baudIndex), link.parity, line.IsPty()) / 1000.0;
+    double gap =
+        FrameGapMs(options, BaudOfIndex(link.baudIndex), link.parity, line.IsPty()) / 1000.0;
     const ControlServer::Handler handler = [&](const std::string& text) {
         const ControlReply reply = ExecuteCommand(slave, text);
         quit = quit || reply.quit;
@@ -103,7 +104,8 @@ int RunLoop(const SimOptions& options, Slave& slave, SimLine& line, ControlServe
         }
         t = now();
         if (fds[static_cast<std::size_t>(signalIndex)].revents != 0) break;
-        if (watchIndex >= 0 && fds[static_cast<std::size_t>(watchIndex)].revents != 0) line.OnWatchEvent();
+        if (watchIndex >= 0 && fds[static_cast<std::size_t>(watchIndex)].revents != 0)
+            line.OnWatchEvent();
 
         const short lineEvents = fds[0].revents;
         if ((lineEvents & POLLIN) != 0) {
@@ -113,7 +115,8 @@ int RunLoop(const SimOptions& options, Slave& slave, SimLine& line, ControlServe
                     std::memmove(rx.data(), rx.data() + half, static_cast<std::size_t>(half));
                     rxLength = half;
                 }
-                const int got = line.Read(rx.data() + rxLength, static_cast<int>(rx.size()) - rxLength);
+                const int got =
+                    line.Read(rx.data() + rxLength, static_cast<int>(rx.size()) - rxLength);
                 if (got <= 0) break;
                 rxLength += got;
                 lastByte = t;
@@ -160,13 +163,16 @@ int RunLoop(const SimOptions& options, Slave& slave, SimLine& line, ControlServe
             line.Drain();
             link = slave.device.Link();
             line.Configure(BaudOfIndex(link.baudIndex), link.parity, options.stopBits);
-            gap = FrameGapMs(options, BaudOfIndex(link.baudIndex), link.parity, line.IsPty()) / 1000.0;
+            gap = FrameGapMs(options, BaudOfIndex(link.baudIndex), link.parity, line.IsPty()) /
+                  1000.0;
             std::fprintf(stderr, "tarvix-sim: now address %d, %d baud, parity %d\n", link.address,
                          BaudOfIndex(link.baudIndex), link.parity);
         }
 
         slave.device.AdvanceTo(t);
-        if (n > controlIndex) control.Service(&fds[static_cast<std::size_t>(controlIndex)], n - controlIndex, handler);
+        if (n > controlIndex)
+            control.Service(&fds[static_cast<std::size_t>(controlIndex)], n - controlIndex,
+                            handler);
     }
     return 0;
 }

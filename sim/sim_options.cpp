@@ -39,10 +39,22 @@ bool ParseOptions(int argc, const char* const* argv, SimOptions* o, std::string*
             o->help = true;
             return true;
         }
-        if (opt == "--trace") { o->trace = true; continue; }
-        if (opt == "--silent") { o->commands.push_back("silent on"); continue; }
-        if (opt == "--freeze") { o->commands.push_back("freeze on"); continue; }
-        if (opt == "--write-lock") { o->commands.push_back("switch write on"); continue; }
+        if (opt == "--trace") {
+            o->trace = true;
+            continue;
+        }
+        if (opt == "--silent") {
+            o->commands.push_back("silent on");
+            continue;
+        }
+        if (opt == "--freeze") {
+            o->commands.push_back("freeze on");
+            continue;
+        }
+        if (opt == "--write-lock") {
+            o->commands.push_back("switch write on");
+            continue;
+        }
         if (i + 1 >= argc) {
             *error = "unknown option or missing value: " + opt;
             return false;
@@ -54,11 +66,16 @@ bool ParseOptions(int argc, const char* const* argv, SimOptions* o, std::string*
             *error = "bad value for " + opt + ": " + v;
             return false;
         };
-        if (opt == "--link") o->link = v;
-        else if (opt == "--device") o->device = v;
-        else if (opt == "--control") o->control = v;
-        else if (opt == "--load") o->load = v;
-        else if (opt == "--save") o->save = v;
+        if (opt == "--link")
+            o->link = v;
+        else if (opt == "--device")
+            o->device = v;
+        else if (opt == "--control")
+            o->control = v;
+        else if (opt == "--load")
+            o->load = v;
+        else if (opt == "--save")
+            o->save = v;
         else if (opt == "--address") {
             if (!ToInt(v, &n) || n < 1 || n > 247) return bad();
             o->address = static_cast<int>(n);
@@ -68,10 +85,14 @@ bool ParseOptions(int argc, const char* const* argv, SimOptions* o, std::string*
             o->baud = static_cast<int>(n);
             o->baudGiven = true;
         } else if (opt == "--parity") {
-            if (v == "none") o->parity = 0;
-            else if (v == "odd") o->parity = 1;
-            else if (v == "even") o->parity = 2;
-            else return bad();
+            if (v == "none")
+                o->parity = 0;
+            else if (v == "odd")
+                o->parity = 1;
+            else if (v == "even")
+                o->parity = 2;
+            else
+                return bad();
             o->parityGiven = true;
         } else if (opt == "--stop-bits") {
             if (v != "1" && v != "2") return bad();
@@ -161,7 +182,8 @@ std::string HelpText() {
         "\n"
         "Control channel:\n"
         "  --control PATH       listen on a UNIX socket: one command per line, one reply line\n"
-        "                       per command, \"ok ...\" or \"error ...\". Without the client mode:\n"
+        "                       per command, \"ok ...\" or \"error ...\". Without the client "
+        "mode:\n"
         "                         echo 'silent on' | socat - UNIX-CONNECT:PATH\n"
         "  --send CMD           client mode: send CMD to the simulator at --control PATH,\n"
         "                       print the reply; exit status 1 if a reply is an error\n"

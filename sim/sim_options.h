@@ -15,13 +15,13 @@ struct SimOptions {
     std::string save;     // configuration file written on exit
     int address = 1;
     int baud = 115200;
-    int parity = 0;       // 0 none, 1 odd, 2 even
+    int parity = 0;  // 0 none, 1 odd, 2 even
     int stopBits = 1;
-    int lineRate = 0;     // > 0: answers take the wire time of this rate
+    int lineRate = 0;         // > 0: answers take the wire time of this rate
     double frameGapMs = 0.0;  // 0: 3.5 characters, at least kMinGapMs
     std::uint64_t seed = 0;
     bool seedGiven = false;
-    bool trace = false;   // frames to stderr
+    bool trace = false;  // frames to stderr
     bool help = false;
     bool addressGiven = false, baudGiven = false, parityGiven = false;
     // Control commands run before the line opens (fault options become such commands).

@@ -43,10 +43,10 @@ Delivery Slave::OnBurst(const std::uint8_t* bytes, int n, double now) {
 
 std::string Slave::DescribeStats() const {
     std::ostringstream s;
-    s << "bursts=" << stats.bursts << " requests=" << stats.requests
-      << " answers=" << stats.answers << " exceptions=" << stats.exceptions
-      << " broadcasts=" << stats.broadcasts << " bad-frames=" << stats.badFrames
-      << " foreign=" << stats.foreign << " ignored=" << stats.ignored;
+    s << "bursts=" << stats.bursts << " requests=" << stats.requests << " answers=" << stats.answers
+      << " exceptions=" << stats.exceptions << " broadcasts=" << stats.broadcasts
+      << " bad-frames=" << stats.badFrames << " foreign=" << stats.foreign
+      << " ignored=" << stats.ignored;
     return s.str();
 }
 

@@ -16,13 +16,13 @@ struct SlaveStats {
     std::uint64_t answers = 0;     // answers sent (spoilt ones included)
     std::uint64_t exceptions = 0;  // of them exception answers
     std::uint64_t broadcasts = 0;
-    std::uint64_t badFrames = 0;   // no request with a right CRC in the burst
-    std::uint64_t foreign = 0;     // right CRC, another slave's address
-    std::uint64_t ignored = 0;     // ours, but not served (silent, restarting)
+    std::uint64_t badFrames = 0;  // no request with a right CRC in the burst
+    std::uint64_t foreign = 0;    // right CRC, another slave's address
+    std::uint64_t ignored = 0;    // ours, but not served (silent, restarting)
 };
 
 class Slave {
-public:
+  public:
     explicit Slave(std::uint64_t seed = 1) : device(seed), faults(seed ^ 0xFA17ull) {}
 
     Device device;

@@ -9,14 +9,14 @@ namespace {
 
 // Factor f of each item: value_in_item = base * f (temperature is handled apart).
 constexpr std::array<double, 9> kFlowFactors = {
-    1e3, 6e4, 3.6e6,      // g/s, g/min, g/h        (from kg/s)
-    1.0, 60.0, 3600.0,    // kg/s, kg/min, kg/h
-    1e-3, 6e-2, 3.6,      // t/s, t/min, t/h
+    1e3,  6e4,  3.6e6,   // g/s, g/min, g/h        (from kg/s)
+    1.0,  60.0, 3600.0,  // kg/s, kg/min, kg/h
+    1e-3, 6e-2, 3.6,     // t/s, t/min, t/h
 };
 constexpr std::array<double, 9> kVolumeFlowFactors = {
-    1e6, 6e7, 3.6e9,      // cm3/s, cm3/min, cm3/h  (from m3/s)
-    1.0, 60.0, 3600.0,    // m3/s, m3/min, m3/h
-    1e3, 6e4, 3.6e6,      // l/s, l/min, l/h
+    1e6, 6e7,  3.6e9,   // cm3/s, cm3/min, cm3/h  (from m3/s)
+    1.0, 60.0, 3600.0,  // m3/s, m3/min, m3/h
+    1e3, 6e4,  3.6e6,   // l/s, l/min, l/h
 };
 constexpr std::array<double, 3> kDensityFactors = {1e-3, 1e-3, 1.0};  // g/cm3, kg/l, kg/m3
 constexpr std::array<double, 3> kMassFactors = {1e3, 1.0, 1e-3};      // g, kg, t
@@ -24,15 +24,21 @@ constexpr std::array<double, 3> kVolumeFactors = {1e6, 1e3, 1.0};     // cm3, l,
 
 std::span<const double> Factors(Quantity q) {
     switch (q) {
-        case Quantity::MassFlow: return kFlowFactors;
+        case Quantity::MassFlow:
+            return kFlowFactors;
         case Quantity::VolumeFlow:
-        case Quantity::CorrVolumeFlow: return kVolumeFlowFactors;
+        case Quantity::CorrVolumeFlow:
+            return kVolumeFlowFactors;
         case Quantity::Density:
-        case Quantity::RefDensity: return kDensityFactors;
-        case Quantity::Mass: return kMassFactors;
+        case Quantity::RefDensity:
+            return kDensityFactors;
+        case Quantity::Mass:
+            return kMassFactors;
         case Quantity::Volume:
-        case Quantity::CorrVolume: return kVolumeFactors;
-        default: return {};
+        case Quantity::CorrVolume:
+            return kVolumeFactors;
+        default:
+            return {};
     }
 }
 
@@ -47,13 +53,17 @@ int BaseUnit(Quantity q) {
     switch (q) {
         case Quantity::MassFlow:
         case Quantity::VolumeFlow:
-        case Quantity::CorrVolumeFlow: return 3;
+        case Quantity::CorrVolumeFlow:
+            return 3;
         case Quantity::Density:
         case Quantity::RefDensity:
         case Quantity::Volume:
-        case Quantity::CorrVolume: return 2;
-        case Quantity::Mass: return 1;
-        default: return 0;
+        case Quantity::CorrVolume:
+            return 2;
+        case Quantity::Mass:
+            return 1;
+        default:
+            return 0;
     }
 }
 

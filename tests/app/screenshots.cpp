@@ -51,9 +51,9 @@ int main(int argc, char** argv) {
     const struct {
         int node;
         const char* file;
-    } shots[] = {{6, "page_main_variables"}, {11, "page_totaliser_1"}, {16, "page_output_1"},
-                 {17, "page_output_1_config"},
-                 {22, "page_current_output"}, {31, "page_system"}, {1, "page_device_info"}};
+    } shots[] = {{6, "page_main_variables"},   {11, "page_totaliser_1"},    {16, "page_output_1"},
+                 {17, "page_output_1_config"}, {22, "page_current_output"}, {31, "page_system"},
+                 {1, "page_device_info"}};
     auto* tree = form->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
     for (const auto& s : shots) {
         // A child node is reached as a user reaches it: through its expanded parent.

@@ -45,7 +45,9 @@ TEST_F(DistributeFixture, FloatIsCompleteInTheImageWhenItsDescriptorIsTold) {
     Op.Values[1] = static_cast<std::uint16_t>(bits >> 16);
     Op.Stamps[0] = Op.Stamps[1] = 100.0;
     std::vector<float> seen;
-    hooks.ValueArrived = [&](int mr, bool) { seen.push_back(p.Image.ReadFloat(mr == mrMassFlow ? mrMassFlowH : mr)); };
+    hooks.ValueArrived = [&](int mr, bool) {
+        seen.push_back(p.Image.ReadFloat(mr == mrMassFlow ? mrMassFlowH : mr));
+    };
     EXPECT_EQ(DistributeResults(p, Op, hooks), 0);
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0], 12.5f);  // even the low register's call sees the whole float
@@ -84,7 +86,8 @@ TEST_F(DistributeFixture, FailuresAndWritesAreJournalledByName) {
     EXPECT_EQ(DistributeResults(p, Op, hooks), 2);
     const QStringList lines = Lines();
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("[err] MassFlow - Ошибка связи: получено 0 байт")));
+    EXPECT_TRUE(
+        lines[0].endsWith(QStringLiteral("[err] MassFlow - Ошибка связи: получено 0 байт")));
     EXPECT_TRUE(lines[1].endsWith(
         QStringLiteral("[inf] SumUnit1 - Новые значения успешно записаны в память расходомера.")));
     EXPECT_TRUE(lines[2].endsWith(
@@ -104,7 +107,8 @@ TEST_F(DistributeFixture, MeasuringModuleAnswers) {
     Op.Append(kFnDspExchange, kDspReadParam, 8, 2, 6);
     const std::uint8_t answer[] = {0x0A, 0x08, 0x00, 2, 0x11, 0x22, 0x33, 0x44};  // R0
     for (int k = 0; k < 8; ++k) {
-        Op.Values[static_cast<std::size_t>(k / 2)] |= static_cast<std::uint16_t>(answer[k] << (8 * (k % 2)));
+        Op.Values[static_cast<std::size_t>(k / 2)] |=
+            static_cast<std::uint16_t>(answer[k] << (8 * (k % 2)));
     }
     // ADC codes: six 32-bit values from the third data byte on.
     const int e = Op.Append(kFnDspExchange, kDspReadAdc, 26, 0, 13);
@@ -115,7 +119,10 @@ TEST_F(DistributeFixture, MeasuringModuleAnswers) {
     int number = -1;
     QByteArray bytes;
     std::array<std::int32_t, 6> codes{};
-    hooks.DspValueArrived = [&](int n, const QByteArray& b) { number = n; bytes = b; };
+    hooks.DspValueArrived = [&](int n, const QByteArray& b) {
+        number = n;
+        bytes = b;
+    };
     hooks.AdcCodesArrived = [&](const std::array<std::int32_t, 6>& c) { codes = c; };
     DistributeResults(p, Op, hooks);
     EXPECT_EQ(number, 2);
@@ -128,7 +135,8 @@ TEST_F(DistributeFixture, MeasuringModuleAnswers) {
     Op.Values[1] = 19 << 8;
     p.Worker.WorkMode = kModeOnline;
     DistributeResults(p, Op, hooks);
-    EXPECT_TRUE(Lines().last().endsWith(QStringLiteral("[inf] Checksum - Новые значения успешно записаны в память расходомера.")));
+    EXPECT_TRUE(Lines().last().endsWith(
+        QStringLiteral("[inf] Checksum - Новые значения успешно записаны в память расходомера.")));
 }
 
 TEST_F(DistributeFixture, FlagsRefreshInOrderAndConfirmTheConnection) {

@@ -13,9 +13,7 @@
 
 using namespace Qt::StringLiterals;
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace tarvix {
 namespace {
@@ -53,8 +51,7 @@ class JournalTest : public ::testing::Test {
 
     QStringList Shown() const {
         QStringList lines;
-        for (int r = 0; r < model_.rowCount(); ++r)
-            lines.append(model_.index(r).data().toString());
+        for (int r = 0; r < model_.rowCount(); ++r) lines.append(model_.index(r).data().toString());
         return lines;
     }
 

@@ -35,8 +35,7 @@ TEST(JournalModel, AppendAnnouncesTheNewRowAndClearEmptiesTheList) {
 // A day of a busy journal: every line kept, in order.
 TEST(JournalModel, HoldsADayOfLines) {
     JournalModel model;
-    for (int i = 0; i < 50000; ++i)
-        model.Append(QString::number(i), i % 2 + 1);
+    for (int i = 0; i < 50000; ++i) model.Append(QString::number(i), i % 2 + 1);
     ASSERT_EQ(model.rowCount(), 50000);
     EXPECT_EQ(model.LastRow(), 49999);
     EXPECT_EQ(model.data(model.index(49999)).toString(), u"49999"_s);

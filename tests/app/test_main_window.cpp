@@ -41,13 +41,14 @@ class TestMainWindow : public QObject {
     std::unique_ptr<testing::SimRunner> sim_;
     std::unique_ptr<Program> p_;
     std::unique_ptr<TForm1> form_;
-    QStringList messages_;                       // texts of the message boxes shown
+    QStringList messages_;  // texts of the message boxes shown
     QMessageBox::StandardButton answer_ = QMessageBox::No;
 
     // A fresh program in a fresh folder whose settings name the simulator's line.
     void Launch(const QString& ansDelay = QStringLiteral("100")) {
         p_ = std::make_unique<Program>(dir_->path());
-        p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("ComNumber"), sim_->Link());
+        p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("ComNumber"),
+                                 sim_->Link());
         p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("BaudRate"),
                                  QStringLiteral("115200"));
         p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("AnsDelay"), ansDelay);
@@ -61,13 +62,15 @@ class TestMainWindow : public QObject {
         form_->findChild<TFormSetupCom*>()->SetMessageBox(answer);
         form_->show();
     }
-    bool Journalled(const QString& text) const { return testing::Journalled(p_->JournalList, text); }
+    bool Journalled(const QString& text) const {
+        return testing::Journalled(p_->JournalList, text);
+    }
     int CountJournalled(const QString& text) const {
         return testing::CountJournalled(p_->JournalList, text);
     }
     TFormConnecting* Connecting() const { return form_->findChild<TFormConnecting*>(); }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         sim_ = std::make_unique<testing::SimRunner>();
@@ -116,7 +119,8 @@ private Q_SLOTS:
         QCOMPARE(sim_->Command(QStringLiteral("silent on")).left(2), QStringLiteral("ok"));
         form_->MenuOnlineClick();
         QVERIFY(Connecting()->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")),
+                                 20000);
         QTRY_COMPARE_WITH_TIMEOUT(p_->Worker.WorkMode.load(), kModeOffline, 5000);
         QVERIFY(!Journalled(Str(115)));
         QVERIFY(Journalled(QStringLiteral("[inf] Закрыт порт ") + sim_->Link()));
@@ -132,7 +136,8 @@ private Q_SLOTS:
         form_->MenuOnlineClick();
         QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 10000);
         QCOMPARE(sim_->Command(QStringLiteral("silent on")).left(2), QStringLiteral("ok"));
-        QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")),
+                                 20000);
         // Without "Отключать если нет ответа" the program stays online and keeps trying.
         QCOMPARE(p_->Worker.WorkMode.load(), kModeOnline);
         QCOMPARE(sim_->Command(QStringLiteral("silent off")).left(2), QStringLiteral("ok"));
@@ -242,7 +247,8 @@ private Q_SLOTS:
         form_->MenuOnlineClick();
         QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 5000);
         sim_->Stop();  // the adapter is pulled out
-        QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")),
+                                 15000);
         form_->MenuOfflineClick();
         QCOMPARE(p_->Worker.WorkMode.load(), kModeOffline);
     }

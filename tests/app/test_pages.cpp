@@ -33,7 +33,9 @@ class TestPages : public QObject {
     std::unique_ptr<TForm1> form_;
     QStringList messages_;
 
-    bool Journalled(const QString& text) const { return testing::Journalled(p_->JournalList, text); }
+    bool Journalled(const QString& text) const {
+        return testing::Journalled(p_->JournalList, text);
+    }
     bool Idle() const {
         return p_->Lists->OpList.Idle() && !p_->Lists->OpList.Busy.load() &&
                !form_->TimerOp()->isActive() && !form_->TimerRetry()->isActive();
@@ -70,12 +72,13 @@ class TestPages : public QObject {
         return reply.section(QLatin1Char(' '), 1, 1).toInt();
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase() {
         QString error;
         QVERIFY2(sim_.Start({QStringLiteral("--freeze")}, &error), qPrintable(error));
         p_ = std::make_unique<Program>(dir_.path());
-        p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("ComNumber"), sim_.Link());
+        p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("ComNumber"),
+                                 sim_.Link());
         form_ = CreateMainWindows(*p_);
         const MessageBoxFunction answer = [this](QWidget*, QMessageBox::Icon, const QString& text,
                                                  QMessageBox::StandardButtons) {
@@ -98,10 +101,10 @@ private Q_SLOTS:
         for (int node = 0; node < kNodeCount; ++node) {
             if (kTreeNodes[static_cast<std::size_t>(node)].level < AccessLevel) continue;
             QVERIFY2(Open(node), qPrintable(QStringLiteral("node %1 (%2): page %3, expected %4")
-                                                 .arg(node)
-                                                 .arg(NodeCaption(node, 0))
-                                                 .arg(form_->ActivePage())
-                                                 .arg(NodePage(node, p_->Image))));
+                                                .arg(node)
+                                                .arg(NodeCaption(node, 0))
+                                                .arg(form_->ActivePage())
+                                                .arg(NodePage(node, p_->Image))));
             const QString page = PageName(form_->ActivePage());
             // Every register bound on the page arrived, and its controls show it.
             for (const DescriptorSpec& entry : Catalogue()) {
@@ -115,7 +118,8 @@ private Q_SLOTS:
                     }
                     if (auto* label = qobject_cast<QLabel*>(w)) {
                         QCOMPARE(label->text(), values.ValueText(entry.Id, true, true, false));
-                    } else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->count() > 0) {
+                    } else if (auto* combo = qobject_cast<QComboBox*>(w);
+                               combo && combo->count() > 0) {
                         const int v = p_->Image.ModbusRegs[entry.Id];
                         QVERIFY2(combo->currentIndex() == (v < combo->count() ? v : -1),
                                  qPrintable(c.Name + QStringLiteral(" shows %1 for %2")
@@ -139,7 +143,8 @@ private Q_SLOTS:
         QVERIFY(Find<QWidget>("ButtonSave")->isEnabled());
         form_->ButtonSaveClick();
         QTRY_VERIFY_WITH_TIMEOUT(
-            Journalled(QStringLiteral("SumMode1 - Новые значения успешно записаны в память расходомера.")),
+            Journalled(
+                QStringLiteral("SumMode1 - Новые значения успешно записаны в память расходомера.")),
             10000);
         QCOMPARE(SimWord(704), wanted);
         QTRY_VERIFY_WITH_TIMEOUT(Idle(), 10000);
@@ -170,7 +175,8 @@ private Q_SLOTS:
         } cases[] = {
             {"abc", QStringLiteral("Недопустимое значение: abc")},
             {"200000000",
-             QStringLiteral("200000000 выходит за пределы допустимых значений: -100000000..100000000")},
+             QStringLiteral(
+                 "200000000 выходит за пределы допустимых значений: -100000000..100000000")},
         };
         for (const auto& c : cases) {
             messages_.clear();

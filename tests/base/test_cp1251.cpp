@@ -31,8 +31,7 @@ TEST(Cp1251, KnownTextsHaveTheirBytes) {
 
 TEST(Cp1251, EveryByteSurvivesARoundTrip) {
     QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all.append(static_cast<char>(b));
+    for (int b = 0; b < 256; ++b) all.append(static_cast<char>(b));
     const QString text = FromCp1251(all);
     EXPECT_EQ(text.size(), 256);
     EXPECT_EQ(ToCp1251(text), all);

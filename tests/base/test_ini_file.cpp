@@ -11,9 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace tarvix {
 namespace {
@@ -142,8 +140,7 @@ TEST_F(IniFileTest, EveryObjectSeesEveryWriteAtOnce) {
 TEST_F(IniFileTest, OddFilesLoadAndReadSensibly) {
     static const char kNul[] = "[S]\r\nk=a\0b\r\n\0\0\r\n";
     QByteArray garbage;
-    for (int i = 0; i < 4096; ++i)
-        garbage.append(static_cast<char>((i * 7919) % 256));
+    for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919) % 256));
     const struct {
         const char* name;
         QByteArray bytes;
@@ -192,8 +189,7 @@ TEST_F(IniFileTest, NamesThatCouldNotBeReadBackAreRefused) {
 
 TEST_F(IniFileTest, ReplacingTheFileLeavesNoTemporaryFiles) {
     IniFile ini(Path());
-    for (int i = 0; i < 50; ++i)
-        ASSERT_TRUE(ini.WriteInteger(u"S"_s, QString::number(i), i));
+    for (int i = 0; i < 50; ++i) ASSERT_TRUE(ini.WriteInteger(u"S"_s, QString::number(i), i));
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"t.ini"_s});
 }
 

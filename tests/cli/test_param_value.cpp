@@ -68,8 +68,7 @@ TEST(CliParamLookup, ExactThenAnyCaseThenCloseNames) {
         }
         EXPECT_EQ(m.Row, kNoRow);
         QStringList expected;
-        for (const char* s : c.suggested)
-            expected.append(QString::fromUtf8(s));
+        for (const char* s : c.suggested) expected.append(QString::fromUtf8(s));
         EXPECT_EQ(m.Candidates, expected);
     }
 }
@@ -284,12 +283,8 @@ ParseCase Refused(const char* name, QString typed, const char* error, Setup setu
     return {name, std::move(setup), std::move(typed), u'.', {}, std::nullopt, error, nullptr};
 }
 
-void SumCountsMass(RegisterImage& i) {
-    i.Store(mrSumAssign1, 1);
-}
-void SumCountsVolume(RegisterImage& i) {
-    i.Store(mrSumAssign1, 2);
-}
+void SumCountsMass(RegisterImage& i) { i.Store(mrSumAssign1, 1); }
+void SumCountsVolume(RegisterImage& i) { i.Store(mrSumAssign1, 2); }
 
 TEST(CliParamParse, TypedValuesBecomeWhatThePagesWouldWrite) {
     const char* notNumber = "Недопустимое значение: ";

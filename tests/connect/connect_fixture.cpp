@@ -28,9 +28,7 @@ ConnectFixture::~ConnectFixture() {
     program_->Com.ClosePort();
 }
 
-QString ConnectFixture::IniPath() const {
-    return dir_.filePath(QStringLiteral("Tarvix.ini"));
-}
+QString ConnectFixture::IniPath() const { return dir_.filePath(QStringLiteral("Tarvix.ini")); }
 
 QByteArray ConnectFixture::IniBytes() const {
     QFile f(IniPath());

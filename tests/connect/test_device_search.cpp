@@ -23,9 +23,7 @@ T* Child(QObject& parent, const char* name) {
     return parent.findChild<T*>(QString::fromLatin1(name));
 }
 
-QByteArray Ini(const char* text) {
-    return QByteArray(text).replace("\n", "\r\n");
-}
+QByteArray Ini(const char* text) { return QByteArray(text).replace("\n", "\r\n"); }
 
 QString FoundQuestion(int address, const QString& port) {
     return QStringLiteral(
@@ -40,12 +38,8 @@ QString NowhereText(const QString& address) {
            QStringLiteral(" ни на одном из доступных портов");
 }
 
-QString Opened(const QString& port) {
-    return QStringLiteral("[inf] Открыт порт ") + port;
-}
-QString Closed(const QString& port) {
-    return QStringLiteral("[inf] Закрыт порт ") + port;
-}
+QString Opened(const QString& port) { return QStringLiteral("[inf] Открыт порт ") + port; }
+QString Closed(const QString& port) { return QStringLiteral("[inf] Закрыт порт ") + port; }
 QString Missed(int address, const QString& port) {
     return QStringLiteral("[err] Устройство с адресом %1 НЕ обнаружено на порту %2")
         .arg(address)
@@ -54,8 +48,7 @@ QString Missed(int address, const QString& port) {
 
 // Runs the timer's steps at once instead of every 50 ms, as long as the search goes on.
 void RunSteps(QTimer& timer, const std::function<void()>& step) {
-    while (timer.isActive())
-        step();
+    while (timer.isActive()) step();
 }
 
 }  // namespace
@@ -205,8 +198,7 @@ void TestDeviceSearch::portSearch() {
 
     // The stored port is not among those found: it ends the list, without the mark.
     ConnectFixture f(Ini("[ComPort]\nAddress=7\nAnsDelay=50\nComNumber=ttyUSB9\n"));
-    for (const auto& p : ptys)
-        f.ports->append(p->Path());
+    for (const auto& p : ptys) f.ports->append(p->Path());
     f.answers = answers;
     f.StartWorker();
     TFormSetupCom& form = f.Form();

@@ -29,14 +29,11 @@ T* Child(QObject& parent, const char* name) {
 
 QStringList Items(QComboBox& combo) {
     QStringList items;
-    for (int i = 0; i < combo.count(); ++i)
-        items.append(combo.itemText(i));
+    for (int i = 0; i < combo.count(); ++i) items.append(combo.itemText(i));
     return items;
 }
 
-QByteArray Ini(const char* text) {
-    return QByteArray(text).replace("\n", "\r\n");
-}
+QByteArray Ini(const char* text) { return QByteArray(text).replace("\n", "\r\n"); }
 
 QString Read(const QString& path, const char* key) {
     return IniFile(path).ReadString(QStringLiteral("ComPort"), QString::fromLatin1(key),
@@ -106,8 +103,7 @@ void TestFormSetupCom::controlsAsTheWindowDescribesThem() {
     QVERIFY(parity);
     QCOMPARE(parity->title(), QStringLiteral("Контроль четности"));
     QStringList parityItems;
-    for (QRadioButton* b : parity->findChildren<QRadioButton*>())
-        parityItems.append(b->text());
+    for (QRadioButton* b : parity->findChildren<QRadioButton*>()) parityItems.append(b->text());
     QCOMPARE(parityItems,
              (QStringList{QStringLiteral("Нет"), QStringLiteral("Нечет"), QStringLiteral("Чёт")}));
     QVERIFY(parity->findChildren<QRadioButton*>().first()->isChecked());
@@ -268,8 +264,7 @@ void TestFormSetupCom::portList() {
     QComboBox& combo = *Child<QComboBox>(f.Form(), "ComboBoxManual");
     QCOMPARE(Items(combo), items);
     QList<bool> got;
-    for (int i = 0; i < combo.count(); ++i)
-        got.append(f.Form().IsEnumerated(i));
+    for (int i = 0; i < combo.count(); ++i) got.append(f.Form().IsEnumerated(i));
     QCOMPARE(got, marks);
     QCOMPARE(combo.currentIndex(), selected);
     QCOMPARE(f.P().Com.PortName, items.at(selected));

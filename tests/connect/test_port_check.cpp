@@ -36,12 +36,8 @@ void Aim(ConnectFixture& f, const QString& port, const QString& address,
     Child<QLineEdit>(f.Form(), "EditAnsDelay")->setText(ansDelay);
 }
 
-QString Opened(const QString& port) {
-    return QStringLiteral("[inf] Открыт порт ") + port;
-}
-QString Closed(const QString& port) {
-    return QStringLiteral("[inf] Закрыт порт ") + port;
-}
+QString Opened(const QString& port) { return QStringLiteral("[inf] Открыт порт ") + port; }
+QString Closed(const QString& port) { return QStringLiteral("[inf] Закрыт порт ") + port; }
 QString Missed(int address, const QString& port) {
     return QStringLiteral("[err] Устройство с адресом %1 НЕ обнаружено на порту %2")
         .arg(address)

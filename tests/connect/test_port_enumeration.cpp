@@ -47,8 +47,7 @@ TEST(PortPresent, EmptyUartSlotsAreLeftOutEverythingElseStays) {
         {"ttyS3", "garbage\n", true},  // unreadable: not ours to hide
         {"ttyS4", "", true},
     };
-    for (const auto& c : cases)
-        sys.Add(c.name, c.type);
+    for (const auto& c : cases) sys.Add(c.name, c.type);
     for (const auto& c : cases)
         EXPECT_EQ(PortPresent(QString::fromUtf8(c.name), sys.Root()), c.present) << c.name;
     EXPECT_TRUE(PortPresent(QStringLiteral("ttyUSB7"), sys.Root())) << "not in sysfs at all";

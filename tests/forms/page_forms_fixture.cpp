@@ -35,9 +35,7 @@ const char* ClassFor(ControlKind kind) {
     return "";
 }
 
-int RowOf(const DescriptorSpec& d) {
-    return d.Dsp ? DspRow(d.Id) : RegRow(d.Id);
-}
+int RowOf(const DescriptorSpec& d) { return d.Dsp ? DspRow(d.Id) : RegRow(d.Id); }
 
 QString TextOf(const QWidget* w) {
     if (const auto* label = qobject_cast<const QLabel*>(w)) return label->text();

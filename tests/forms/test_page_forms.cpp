@@ -51,8 +51,7 @@ class TestPageForms : public PageFormsFixture {
 
     void everyPageIsAPlainWidgetNamedAfterItsPage_data() {
         QTest::addColumn<QString>("page");
-        for (const char* name : PageNames())
-            QTest::newRow(name) << QString::fromUtf8(name);
+        for (const char* name : PageNames()) QTest::newRow(name) << QString::fromUtf8(name);
     }
     void everyPageIsAPlainWidgetNamedAfterItsPage() {
         QFETCH(QString, page);
@@ -135,8 +134,7 @@ class TestPageForms : public PageFormsFixture {
             if (!o->isWidgetType() && qobject_cast<QLayout*>(o) == nullptr) continue;
             ++count[name];
         }
-        for (const auto& [name, n] : count)
-            QVERIFY2(n == 1, qPrintable(name));
+        for (const auto& [name, n] : count) QVERIFY2(n == 1, qPrintable(name));
     }
 
     void everyParameterOnAPageHasItsCaption_data() {
@@ -145,8 +143,7 @@ class TestPageForms : public PageFormsFixture {
         QTest::addColumn<QStringList>("controls");
         for (const DescriptorSpec& d : Catalogue()) {
             std::map<QString, QStringList> byPage;
-            for (const BoundControl& c : d.Controls)
-                byPage[c.Page].append(c.Name);
+            for (const BoundControl& c : d.Controls) byPage[c.Page].append(c.Name);
             for (const auto& [page, controls] : byPage) {
                 QTest::newRow(qPrintable(page + QLatin1Char('/') + controls.front()))
                     << RowOf(d) << page << controls;
@@ -215,8 +212,7 @@ class TestPageForms : public PageFormsFixture {
 
     void pageReadRequestsEveryBoundValueOfThePage_data() {
         QTest::addColumn<QString>("page");
-        for (const char* name : PageNames())
-            QTest::newRow(name) << QString::fromUtf8(name);
+        for (const char* name : PageNames()) QTest::newRow(name) << QString::fromUtf8(name);
     }
     void pageReadRequestsEveryBoundValueOfThePage() {
         QFETCH(QString, page);
@@ -239,8 +235,7 @@ class TestPageForms : public PageFormsFixture {
         auto list = std::make_unique<ModbusList>();
         ReadPageRequests(*list, PageGroupBoxesOf(*Page(QStringLiteral("PageStat2"))), bindings);
         const RequestSet reads = RequestsOf(*list);
-        for (int mr : {701, 800, 750, 850})
-            QVERIFY(reads.count({3, mr, 1}) == 1);
+        for (int mr : {701, 800, 750, 850}) QVERIFY(reads.count({3, mr, 1}) == 1);
     }
 
     void valuesOfTheirOwnRequestsSitInSkippedGroupBoxes() {
@@ -266,8 +261,7 @@ class TestPageForms : public PageFormsFixture {
         const auto row = [](const char* name, const char* page,
                             std::initializer_list<const char*> names) {
             QStringList controls;
-            for (const char* n : names)
-                controls.append(QString::fromUtf8(n));
+            for (const char* n : names) controls.append(QString::fromUtf8(n));
             QTest::newRow(name) << QString::fromUtf8(page) << controls;
         };
         row("field 1", "PageField1",
@@ -312,9 +306,7 @@ class TestPageForms : public PageFormsFixture {
     }
 };
 
-QObject* MakeTestPageForms() {
-    return new TestPageForms;
-}
+QObject* MakeTestPageForms() { return new TestPageForms; }
 
 }  // namespace tarvix
 

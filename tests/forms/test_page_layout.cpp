@@ -47,8 +47,7 @@ class TestPageLayout : public PageFormsFixture {
 
     void pagesFitThePageArea_data() {
         QTest::addColumn<QString>("page");
-        for (const char* name : PageNames())
-            QTest::newRow(name) << QString::fromUtf8(name);
+        for (const char* name : PageNames()) QTest::newRow(name) << QString::fromUtf8(name);
     }
     void pagesFitThePageArea() {
         QFETCH(QString, page);
@@ -165,9 +164,7 @@ class TestPageLayout : public PageFormsFixture {
     }
 };
 
-QObject* MakeTestPageLayout() {
-    return new TestPageLayout;
-}
+QObject* MakeTestPageLayout() { return new TestPageLayout; }
 
 }  // namespace tarvix
 

@@ -279,9 +279,7 @@ class TestPageTexts : public PageFormsFixture {
     }
 };
 
-QObject* MakeTestPageTexts() {
-    return new TestPageTexts;
-}
+QObject* MakeTestPageTexts() { return new TestPageTexts; }
 
 }  // namespace tarvix
 

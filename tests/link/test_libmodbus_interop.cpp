@@ -34,9 +34,8 @@ struct Interop : ::testing::Test {
         }
         ours = dir.filePath(QStringLiteral("master"));
         theirs = dir.filePath(QStringLiteral("slave"));
-        socat.start(QStringLiteral("socat"),
-                    {QStringLiteral("pty,raw,echo=0,link=") + ours,
-                     QStringLiteral("pty,raw,echo=0,link=") + theirs});
+        socat.start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + ours,
+                                              QStringLiteral("pty,raw,echo=0,link=") + theirs});
         ASSERT_TRUE(socat.waitForStarted());
         for (int i = 0; i < 200 && !(QFileInfo::exists(ours) && QFileInfo::exists(theirs)); ++i) {
             QThread::msleep(10);

@@ -46,11 +46,11 @@ struct ListFixture : ::testing::Test {
 };
 
 TEST_F(ListFixture, RequestFramesByteForByte) {
-    L.AppendRead(0x012C, 2);                          // read 2 registers from 300
-    L.Append(kFnWriteHolding, 0x0010, 1, 0, 1);       // write 0x1234 to register 16
+    L.AppendRead(0x012C, 2);                     // read 2 registers from 300
+    L.Append(kFnWriteHolding, 0x0010, 1, 0, 1);  // write 0x1234 to register 16
     L.Values[L.Slot[1]] = 0x1234;
-    L.Append(kFnReadFileRecord, 3, 10, 7, 10);        // file 7, record 3, 10 words
-    L.Append(kFnWriteFileRecord, 4, 2, 10, 2);        // file 10, record 4, 2 words
+    L.Append(kFnReadFileRecord, 3, 10, 7, 10);  // file 7, record 3, 10 words
+    L.Append(kFnWriteFileRecord, 4, 2, 10, 2);  // file 10, record 4, 2 words
     lists.SignalBuffer[L.Slot[3]] = 0x1234;
     lists.SignalBuffer[L.Slot[3] + 1] = 0xABCD;
     L.Append(kFnDspExchange, kDspReadParam, 8, 2, 6);  // DSP parameter 7, 4-byte float
@@ -132,8 +132,8 @@ TEST(ResultText, TextsOfTheCodes) {
     EXPECT_EQ(ResultText(2), QStringLiteral("Исключение Modbus 0x02: Неверный адрес регистра"));
     EXPECT_EQ(ResultText(16), QStringLiteral("Ошибка связи: получено 0 байт"));
     EXPECT_EQ(ResultText(19), QStringLiteral("Ошибка связи: неверная контрольная сумма"));
-    EXPECT_EQ(ResultText(32), QStringLiteral(
-        "Ошибка при чтении конфигурации из файла: Не найден узел с данными"));
+    EXPECT_EQ(ResultText(32),
+              QStringLiteral("Ошибка при чтении конфигурации из файла: Не найден узел с данными"));
     for (int code : {0, 6, 7, 8, 10, 15, 20, 31, 33, 255}) EXPECT_TRUE(ResultText(code).isEmpty());
 }
 
@@ -155,7 +155,8 @@ struct MemoryTransmitter {
             return WithCrc(a);
         }
         if (req[1] == 16) {
-            for (int i = 0; i < count; ++i) regs[start + i] = (req[7 + 2 * i] << 8) | req[8 + 2 * i];
+            for (int i = 0; i < count; ++i)
+                regs[start + i] = (req[7 + 2 * i] << 8) | req[8 + 2 * i];
             return WithCrc(Bytes(req.begin(), req.begin() + 6));
         }
         return {};
@@ -167,7 +168,8 @@ struct TransactionFixture : ListFixture {
     ComSetup com;
     MemorySerialDevice* line = nullptr;
     void SetUp() override {
-        auto dev = std::make_unique<MemorySerialDevice>([this](const Bytes& r) { return device(r); });
+        auto dev =
+            std::make_unique<MemorySerialDevice>([this](const Bytes& r) { return device(r); });
         line = dev.get();
         com.Attach(std::move(dev));
     }
@@ -227,8 +229,9 @@ TEST_F(TransactionFixture, FileRecordWordsArriveLowByteFirst) {
     L.Append(kFnReadFileRecord, 0, 2, 3, 2);
     lists.SignalBuffer[2] = 0x7777;
     lists.SignalBuffer[3] = 0x7777;
-    Bytes bad = {0x01, 0x14, 0x0A, 0x09, 0x06, 0x34, 0x12, 0x78, 0x56, 0xAA, 0xAA, 0xBB, 0xBB,
-                 0x00, 0x00};  // CRC deliberately wrong: not checked for records
+    Bytes bad = {0x01, 0x14, 0x0A, 0x09, 0x06, 0x34, 0x12, 0x78,
+                 0x56, 0xAA, 0xAA, 0xBB, 0xBB, 0x00, 0x00};  // CRC deliberately wrong: not checked
+                                                             // for records
     device.override = bad;
     ASSERT_EQ(Run(0), 0);
     EXPECT_EQ(lists.SignalBuffer[0], 0x1234);
@@ -240,7 +243,8 @@ TEST_F(TransactionFixture, FileRecordWordsArriveLowByteFirst) {
 TEST_F(TransactionFixture, DspAnswersFillSlotsBytewiseAndSignalBlocksTheBuffer) {
     // Parameter read: 4 value bytes + 4 header bytes land in the slots in memory order.
     L.Append(kFnDspExchange, kDspReadParam, 8, 2, 6);
-    device.override = WithCrc({0x01, 0xAC, 0x0A, 0x08, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88});
+    device.override =
+        WithCrc({0x01, 0xAC, 0x0A, 0x08, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88});
     ASSERT_EQ(Run(0), 0);
     EXPECT_EQ(L.Values[0], 0x2211);
     EXPECT_EQ(L.Values[3], 0x8877);

@@ -127,8 +127,8 @@ TEST(SerialPort, EveryRateOfTheListIsApplied) {
 }
 
 TEST(SerialPort, CharTimeOfTheRates) {
-    const std::pair<int, int> cases[] = {{1200, 16}, {2400, 8},   {4800, 4},   {9600, 2},
-                                         {14400, 1}, {19200, 1},  {115200, 1}, {0, 1}};
+    const std::pair<int, int> cases[] = {{1200, 16}, {2400, 8},  {4800, 4},   {9600, 2},
+                                         {14400, 1}, {19200, 1}, {115200, 1}, {0, 1}};
     for (auto [baud, ms] : cases) EXPECT_EQ(CharTimeFor(baud), ms) << baud;
 }
 
@@ -145,10 +145,13 @@ TEST(SerialPort, FailedOpenLeavesNoHandle) {
 }
 
 TEST(SerialPort, PortNamesMapToDevices) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"ttyUSB0", "/dev/ttyUSB0"},  {"/dev/pts/3", "/dev/pts/3"}, {"COM1", "/dev/ttyS0"},
-        {"com12", "/dev/ttyS11"},     {" ttyACM1 ", "/dev/ttyACM1"}, {"COMX", "/dev/COMX"},
-        {"", ""}};
+    const std::pair<const char*, const char*> cases[] = {{"ttyUSB0", "/dev/ttyUSB0"},
+                                                         {"/dev/pts/3", "/dev/pts/3"},
+                                                         {"COM1", "/dev/ttyS0"},
+                                                         {"com12", "/dev/ttyS11"},
+                                                         {" ttyACM1 ", "/dev/ttyACM1"},
+                                                         {"COMX", "/dev/COMX"},
+                                                         {"", ""}};
     for (auto [in, out] : cases) {
         EXPECT_EQ(PortDevicePath(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
     }

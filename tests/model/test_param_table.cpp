@@ -12,9 +12,7 @@
 namespace tarvix {
 namespace {
 
-const ParamReg& Row(int row) {
-    return ParamRegs.at(static_cast<std::size_t>(row));
-}
+const ParamReg& Row(int row) { return ParamRegs.at(static_cast<std::size_t>(row)); }
 
 TEST(ParamTable, RowKindsAndCounts) {
     int groups = 0, floats = 0, words = 0, dsp = 0;
@@ -37,8 +35,7 @@ TEST(ParamTable, RowKindsAndCounts) {
     EXPECT_EQ(words, 166);
     EXPECT_EQ(dsp, 20);
     EXPECT_EQ(FirstDspRow, 434);
-    for (int row = FirstDspRow; row < ParamCount; ++row)
-        EXPECT_TRUE(IsDspRow(row)) << row;
+    for (int row = FirstDspRow; row < ParamCount; ++row) EXPECT_TRUE(IsDspRow(row)) << row;
 }
 
 // Each group: its row, and the first and last register its members occupy. The members are
@@ -77,8 +74,7 @@ TEST(ParamTable, GroupsAllocateTheirRegistersWithoutGaps) {
         EXPECT_EQ(next - 1, g.Last);
     }
     // The three rows before the measuring-module parameters are titles only.
-    for (int row : {431, 432, 433})
-        EXPECT_TRUE(IsGroupRow(row)) << row;
+    for (int row : {431, 432, 433}) EXPECT_TRUE(IsGroupRow(row)) << row;
 }
 
 TEST(ParamTable, MeasuringModuleRows) {
@@ -112,8 +108,7 @@ constexpr std::pair<int, int> kReadBlocks[] = {
 TEST(ParamTable, DumpSetIsExactlyTheReadBlocks) {
     std::set<int> blocks;
     for (auto [first, count] : kReadBlocks) {
-        for (int r = first; r < first + count; ++r)
-            blocks.insert(r);
+        for (int r = first; r < first + count; ++r) blocks.insert(r);
     }
     const std::set<int> dump(DumpSet.begin(), DumpSet.end());
     EXPECT_EQ(dump.size(), std::size_t{654});
@@ -166,8 +161,7 @@ TEST(ParamTable, RegTypeAndRegRow) {
 TEST(ParamTable, DspRow) {
     const std::pair<int, int> cases[] = {{7, 441}, {0, 434}, {19, 453},    {20, 0},
                                          {25, 0},  {-1, 0},  {INT_MIN, 0}, {INT_MAX, 0}};
-    for (auto [n, row] : cases)
-        EXPECT_EQ(DspRow(n), row) << n;
+    for (auto [n, row] : cases) EXPECT_EQ(DspRow(n), row) << n;
     EXPECT_STREQ(Row(DspRow(7)).Name, "MinCode_ADC3_3w");
 }
 
@@ -250,8 +244,7 @@ TEST(ParamTable, ValueIdentifiersOfRows) {
 // under AddressSanitizer this also shows that no lookup reads outside the arrays.
 TEST(ParamTable, AnyIntegerIsSafe) {
     std::vector<int> args = {INT_MIN, INT_MIN + 1, -65536, INT_MAX - 1, INT_MAX, 65535, 65536};
-    for (int v = -2000; v <= 4000; ++v)
-        args.push_back(v);
+    for (int v = -2000; v <= 4000; ++v) args.push_back(v);
     for (int v : args) {
         const int t = RegType(v);
         EXPECT_TRUE(t >= kTypeWord && t <= kTypeGroup) << v;

@@ -10,12 +10,8 @@
 namespace tarvix {
 namespace {
 
-const ParamText& Texts(int row) {
-    return ParamTexts.at(static_cast<std::size_t>(row));
-}
-QString Ru(const char* s) {
-    return QString::fromUtf8(s);
-}
+const ParamText& Texts(int row) { return ParamTexts.at(static_cast<std::size_t>(row)); }
+QString Ru(const char* s) { return QString::fromUtf8(s); }
 
 // The rows the device documentation gives word for word.
 TEST(ParamTexts, QuotedRows) {
@@ -57,9 +53,7 @@ TEST(ParamTexts, QuotedRows) {
     }
 }
 
-bool QuotedEmptyEnglish(int row) {
-    return row == 3 || row == 436;
-}
+bool QuotedEmptyEnglish(int row) { return row == 3 || row == 436; }
 
 TEST(ParamTexts, EveryParameterIsDescribed) {
     static const QRegularExpression placeholder(QStringLiteral("TODO|FIXME|TBD|\\?\\?"),
@@ -71,11 +65,9 @@ TEST(ParamTexts, EveryParameterIsDescribed) {
         SCOPED_TRACE(testing::Message() << row << " " << name.toStdString());
         const char* raw[] = {t.RuName, t.RuDesc, t.EnName, t.EnDesc};
         const QString texts[] = {Ru(t.RuName), Ru(t.RuDesc), Ru(t.EnName), Ru(t.EnDesc)};
-        for (const char* r : raw)
-            EXPECT_EQ(Ru(r).toUtf8(), QByteArray(r)) << "valid UTF-8";
+        for (const char* r : raw) EXPECT_EQ(Ru(r).toUtf8(), QByteArray(r)) << "valid UTF-8";
         if (IsGroupRow(row)) {
-            for (const QString& s : texts)
-                EXPECT_TRUE(s.isEmpty());
+            for (const QString& s : texts) EXPECT_TRUE(s.isEmpty());
             continue;
         }
         EXPECT_FALSE(texts[0].isEmpty());

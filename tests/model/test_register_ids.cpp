@@ -55,8 +55,7 @@ static_assert(dspR0 == 2 && dspChecksum == 19);
 
 TEST(RegisterIds, OnePerRegisterRow) {
     int registerRows = 0;
-    for (int row = 0; row < FirstDspRow; ++row)
-        registerRows += IsRegisterRow(row) ? 1 : 0;
+    for (int row = 0; row < FirstDspRow; ++row) registerRows += IsRegisterRow(row) ? 1 : 0;
     EXPECT_EQ(std::size(kRegisterIds), static_cast<std::size_t>(registerRows));
     for (const NamedId& id : kRegisterIds) {
         const int row = ParamRowByName(id.Name);

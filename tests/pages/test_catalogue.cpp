@@ -125,8 +125,7 @@ TEST(Catalogue, ControlNamesOfThePairs) {
         const DescriptorSpec* d = SpecOf(c.Id, c.Dsp);
         ASSERT_NE(d, nullptr) << c.Id;
         std::vector<std::string> names;
-        for (const BoundControl& b : d->Controls)
-            names.push_back(b.Name.toStdString());
+        for (const BoundControl& b : d->Controls) names.push_back(b.Name.toStdString());
         EXPECT_EQ(names, std::vector<std::string>(c.Names.begin(), c.Names.end()));
     }
 }
@@ -146,8 +145,7 @@ TEST(Catalogue, PagesAndPollLists) {
     EXPECT_EQ(polled.size(), 14u);
     std::map<QString, QString> pageOf;
     for (const DescriptorSpec& d : Catalogue()) {
-        for (const BoundControl& c : d.Controls)
-            pageOf[c.Name] = c.Page;
+        for (const BoundControl& c : d.Controls) pageOf[c.Name] = c.Page;
     }
     for (const QString& page : polled) {
         for (const char* control : PollListOf(page)) {

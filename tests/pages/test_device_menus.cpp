@@ -136,8 +136,7 @@ TEST(UnitSelectors, AssignmentValueToUnitMenu) {
     }
     for (const UnitSelector* s : {&UnitsForTotal, &UnitsForCutOff, &UnitsForField,
                                   &UnitsForFieldMix, &UnitsForOutput, &UnitsForLimit}) {
-        for (const UnitChoice& c : s->Choices)
-            EXPECT_NE(FindMenu(c.Units), nullptr) << s->Name;
+        for (const UnitChoice& c : s->Choices) EXPECT_NE(FindMenu(c.Units), nullptr) << s->Name;
     }
 }
 

@@ -29,8 +29,7 @@ struct Entry {
 
 std::vector<Entry> Entries(const ModbusList& L) {
     std::vector<Entry> v;
-    for (int e = 0; e < L.Len; ++e)
-        v.push_back({L.Func[e], L.Start[e], L.Count[e]});
+    for (int e = 0; e < L.Len; ++e) v.push_back({L.Func[e], L.Start[e], L.Count[e]});
     return v;
 }
 
@@ -51,8 +50,7 @@ std::uint16_t ReferenceCrc(std::initializer_list<std::uint8_t> bytes) {
     std::uint16_t crc = 0xFFFF;
     for (std::uint8_t b : bytes) {
         crc ^= b;
-        for (int i = 0; i < 8; ++i)
-            crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
+        for (int i = 0; i < 8; ++i) crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
     }
     return crc;
 }
@@ -84,8 +82,7 @@ TEST_F(PageRequests, OneReadPerValueWhateverShowsIt) {
 }
 
 TEST_F(PageRequests, CoalescedIntoRangesTenRegistersApart) {
-    for (int mr : {900, 901, mrPFSf_MaxFreqH, 920, 901})
-        AddRead(op, mr);
+    for (int mr : {900, 901, mrPFSf_MaxFreqH, 920, 901}) AddRead(op, mr);
     CoalesceReads(op);
     EXPECT_EQ(Entries(op), (std::vector<Entry>{{3, 900, 6}, {3, 920, 1}}));
     EXPECT_EQ(op.Slot[0], 0);
@@ -93,8 +90,7 @@ TEST_F(PageRequests, CoalescedIntoRangesTenRegistersApart) {
     EXPECT_EQ(op.Slot[2], 7);
 
     op.Len = 0;
-    for (int r : {100, 110, 121})
-        op.AppendRead(static_cast<std::uint16_t>(r), 1);
+    for (int r : {100, 110, 121}) op.AppendRead(static_cast<std::uint16_t>(r), 1);
     CoalesceReads(op);  // 110 - 100 = 10 joins, 121 - 110 = 11 does not
     EXPECT_EQ(Entries(op), (std::vector<Entry>{{3, 100, 11}, {3, 121, 1}}));
 }
@@ -116,13 +112,10 @@ TEST_F(PageRequests, LongRangesAreSplitToWhatOneAnswerCarries) {
     std::set<int> covered;
     for (const Entry& e : Entries(op)) {
         EXPECT_LE(e.Count, 125);
-        for (int r = e.Start; r < e.Start + e.Count; ++r)
-            covered.insert(r);
+        for (int r = e.Start; r < e.Start + e.Count; ++r) covered.insert(r);
     }
-    for (int r = 1601; r <= 1696; ++r)
-        EXPECT_TRUE(covered.count(r)) << r;
-    for (int r = 1700; r <= 1795; ++r)
-        EXPECT_TRUE(covered.count(r)) << r;
+    for (int r = 1601; r <= 1696; ++r) EXPECT_TRUE(covered.count(r)) << r;
+    for (int r = 1700; r <= 1795; ++r) EXPECT_TRUE(covered.count(r)) << r;
     EXPECT_EQ(op.Slot[op.Len], static_cast<int>(covered.size()));
 }
 

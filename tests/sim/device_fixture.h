@@ -12,7 +12,7 @@
 namespace tarvix::sim {
 
 class DeviceFixture : public ::testing::Test {
-protected:
+  protected:
     explicit DeviceFixture(std::uint64_t seed) : d(seed) {}
 
     void SetUp() override { d.Process().frozen = true; }

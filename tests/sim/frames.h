@@ -27,8 +27,12 @@ inline Bytes Read(int address, int start, int count) {
 }
 
 inline Bytes Write(int address, int start, std::initializer_list<std::uint16_t> values) {
-    Bytes b{static_cast<std::uint8_t>(address), 16, static_cast<std::uint8_t>(start >> 8),
-            static_cast<std::uint8_t>(start), 0, static_cast<std::uint8_t>(values.size()),
+    Bytes b{static_cast<std::uint8_t>(address),
+            16,
+            static_cast<std::uint8_t>(start >> 8),
+            static_cast<std::uint8_t>(start),
+            0,
+            static_cast<std::uint8_t>(values.size()),
             static_cast<std::uint8_t>(2 * values.size())};
     for (const std::uint16_t v : values) {
         b.push_back(static_cast<std::uint8_t>(v >> 8));

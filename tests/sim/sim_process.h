@@ -13,7 +13,7 @@
 namespace tarvix::sim::test {
 
 class SimProcess {
-public:
+  public:
     const QString program = QStringLiteral(TARVIX_BIN_DIR "/tarvix-sim");
 
     ~SimProcess() { Stop(); }
@@ -25,7 +25,10 @@ public:
         link_ = device.isEmpty() ? dir_.filePath(QStringLiteral("line")) : device;
         control_ = dir_.filePath(QStringLiteral("control"));
         QStringList args{device.isEmpty() ? QStringLiteral("--link") : QStringLiteral("--device"),
-                         link_, QStringLiteral("--control"), control_, QStringLiteral("--seed"),
+                         link_,
+                         QStringLiteral("--control"),
+                         control_,
+                         QStringLiteral("--seed"),
                          QStringLiteral("1")};
         args += extra;
         process_.start(program, args);
@@ -36,13 +39,15 @@ public:
         while (!out.contains('\n')) {
             if (!process_.waitForReadyRead(10000)) {
                 return ::testing::AssertionFailure()
-                       << "no ready line; stderr: " << process_.readAllStandardError().toStdString();
+                       << "no ready line; stderr: "
+                       << process_.readAllStandardError().toStdString();
             }
             out += process_.readAllStandardOutput();
         }
         ready_ = QString::fromUtf8(out.left(out.indexOf('\n')));
         if (!ready_.startsWith(QStringLiteral("tarvix-sim: listening on ") + link_)) {
-            return ::testing::AssertionFailure() << "unexpected ready line: " << ready_.toStdString();
+            return ::testing::AssertionFailure()
+                   << "unexpected ready line: " << ready_.toStdString();
         }
         return ::testing::AssertionSuccess();
     }
@@ -50,7 +55,8 @@ public:
     // Sends one control command through the simulator's own client mode; returns the reply.
     std::string Command(const QString& command) const {
         QProcess client;
-        client.start(program, {QStringLiteral("--control"), control_, QStringLiteral("--send"), command});
+        client.start(program,
+                     {QStringLiteral("--control"), control_, QStringLiteral("--send"), command});
         client.waitForFinished(10000);
         return client.readAllStandardOutput().trimmed().toStdString();
     }
@@ -71,7 +77,7 @@ public:
     const QString& ReadyLine() const { return ready_; }
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
-private:
+  private:
     QTemporaryDir dir_;
     QProcess process_;
     QString link_, control_, ready_;

@@ -102,10 +102,11 @@ TEST(SimControl, FactoryKeepsTheLineSettings) {
 }
 
 TEST(SimOptions, FaultOptionsBecomeControlCommands) {
-    const char* argv[] = {"tarvix-sim", "--link", "/tmp/l", "--address", "5", "--baud", "9600",
-                          "--parity", "even", "--fault", "delay:700", "--exception", "301:4",
-                          "--silent", "--random-faults", "0.05", "--seed", "42", "--exec",
-                          "process massflow 0"};
+    const char* argv[] = {
+        "tarvix-sim", "--link",      "/tmp/l",   "--address", "5",
+        "--baud",     "9600",        "--parity", "even",      "--fault",
+        "delay:700",  "--exception", "301:4",    "--silent",  "--random-faults",
+        "0.05",       "--seed",      "42",       "--exec",    "process massflow 0"};
     SimOptions o;
     std::string error;
     ASSERT_TRUE(ParseOptions(static_cast<int>(std::size(argv)), argv, &o, &error)) << error;
@@ -113,8 +114,9 @@ TEST(SimOptions, FaultOptionsBecomeControlCommands) {
     EXPECT_EQ(o.baud, 9600);
     EXPECT_EQ(o.parity, 2);
     EXPECT_EQ(o.seed, 42u);
-    EXPECT_EQ(o.commands, (std::vector<std::string>{"fault delay 700", "exception 301 4", "silent on",
-                                                    "random-faults 0.05", "process massflow 0"}));
+    EXPECT_EQ(o.commands,
+              (std::vector<std::string>{"fault delay 700", "exception 301 4", "silent on",
+                                        "random-faults 0.05", "process massflow 0"}));
     Slave s;
     for (const auto& c : o.commands) EXPECT_EQ(Do(s, c.c_str()), "ok") << c;
 }
@@ -138,7 +140,8 @@ TEST(SimOptions, BadCommandLinesAreRefusedWithTheReason) {
         argv.insert(argv.end(), c.args.begin(), c.args.end());
         SimOptions o;
         std::string error;
-        EXPECT_FALSE(ParseOptions(static_cast<int>(argv.size()), argv.data(), &o, &error)) << c.error;
+        EXPECT_FALSE(ParseOptions(static_cast<int>(argv.size()), argv.data(), &o, &error))
+            << c.error;
         EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
     }
 }
@@ -169,9 +172,11 @@ TEST(SimConfigFile, SavedFileLoadsIntoAnotherDeviceWithEveryRegister) {
     for (const int reg : RegisterMap::Instance().FileSet()) {
         sum += ini.ReadInteger(QStringLiteral("UserRegs"), QString::number(reg), -100000);
     }
-    EXPECT_EQ(ini.ReadInteger(QStringLiteral("UserRegs"), QStringLiteral("CheckSum"), -1), sum & 0xFFFF);
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("UserRegs"), QStringLiteral("CheckSum"), -1),
+              sum & 0xFFFF);
     EXPECT_EQ(ini.ReadSection(QStringLiteral("UserRegs")).size(), 654 + 1);
-    EXPECT_TRUE(ini.ReadDateTime(QStringLiteral("Config"), QStringLiteral("DateTime"), {}).isValid());
+    EXPECT_TRUE(
+        ini.ReadDateTime(QStringLiteral("Config"), QStringLiteral("DateTime"), {}).isValid());
 
     const auto& set = RegisterMap::Instance().FileSet();
     EXPECT_TRUE(std::equal(set.begin(), set.end(), DumpSet.begin(), DumpSet.end()))
@@ -198,7 +203,8 @@ TEST(SimConfigFile, FilesWithAWrongOrMissingChecksumAreRefusedUntouched) {
 
     Slave b;
     EXPECT_FALSE(LoadConfiguration(path, b.device, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("checksum error in [UserRegs]"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("checksum error in [UserRegs]")))
+        << error.toStdString();
     EXPECT_EQ(b.device.Word(mrContrast), 32) << "nothing of the file was taken";
 
     ASSERT_TRUE(SaveConfiguration(path, a.device, &error));

@@ -27,8 +27,8 @@ TEST_F(SimDevice, MassFlowFollowsItsUnitRegister) {
         double perKgPerS;
         const char* name;
     };
-    const Unit units[] = {{0, 1e3, "g/s"},  {1, 6e4, "g/min"}, {2, 3.6e6, "g/h"},
-                          {3, 1.0, "kg/s"}, {4, 60.0, "kg/min"}, {6, 1e-3, "t/s"},
+    const Unit units[] = {{0, 1e3, "g/s"},    {1, 6e4, "g/min"},   {2, 3.6e6, "g/h"},
+                          {3, 1.0, "kg/s"},   {4, 60.0, "kg/min"}, {6, 1e-3, "t/s"},
                           {7, 0.06, "t/min"}, {8, 3.6, "t/h"}};
     for (const Unit& u : units) {
         ASSERT_EQ(WriteWord(mrUnitMassFlow, static_cast<std::uint16_t>(u.index)), 0);
@@ -46,11 +46,11 @@ TEST_F(SimDevice, DerivedValuesAgreeWhateverTheUnits) {
     EXPECT_NEAR(volumeM3H, massKgH / density, 1e-4);
     EXPECT_NEAR(F(mrCorrVolumeFlow), massKgH / refDensity, 1e-4);
 
-    ASSERT_EQ(WriteWord(mrUnitVolumeFlow, 7), 0);  // l/min
-    ASSERT_EQ(WriteWord(mrUnitDensity, 0), 0);     // g/cm3
-    ASSERT_EQ(WriteWord(mrUnitTemperature, 1), 0); // K
+    ASSERT_EQ(WriteWord(mrUnitVolumeFlow, 7), 0);      // l/min
+    ASSERT_EQ(WriteWord(mrUnitDensity, 0), 0);         // g/cm3
+    ASSERT_EQ(WriteWord(mrUnitTemperature, 1), 0);     // K
     ASSERT_EQ(WriteWord(mrUnitCorrVolumeFlow, 6), 0);  // Nl/s
-    ASSERT_EQ(WriteWord(mrUnitRefDensity, 1), 0);  // kg/Nl
+    ASSERT_EQ(WriteWord(mrUnitRefDensity, 1), 0);      // kg/Nl
     Run(0.1);
     EXPECT_NEAR(F(mrVolumeFlow), volumeM3H * 1000.0 / 60.0, 1e-3);
     EXPECT_NEAR(F(mrDensity), density / 1000.0, 1e-6);
@@ -152,7 +152,8 @@ TEST_F(SimDevice, MicroSwitchesShowInTheInternalAdcCode) {
     struct Case {
         bool writeLock, keyLock;
     };
-    for (const Case c : {Case{true, true}, Case{true, false}, Case{false, true}, Case{false, false}}) {
+    for (const Case c :
+         {Case{true, true}, Case{true, false}, Case{false, true}, Case{false, false}}) {
         d.SetMicroSwitches(c.writeLock, c.keyLock);
         Run(0.1);
         const int code = d.Word(mrCodeInternalAdc);
@@ -226,7 +227,8 @@ TEST_F(SimDevice, SameSeedGivesTheSameMeasurements) {
     EXPECT_EQ(a.Float(mrMassFlowH), b.Float(mrMassFlowH));
     EXPECT_EQ(a.Float(mrDensityH), b.Float(mrDensityH));
     EXPECT_NE(a.Float(mrMassFlowH), c.Float(mrMassFlowH));
-    EXPECT_NEAR(a.Float(mrMassFlowH), 1200.0f, 120.0f) << "a live process swings around its set point";
+    EXPECT_NEAR(a.Float(mrMassFlowH), 1200.0f, 120.0f)
+        << "a live process swings around its set point";
 }
 
 }  // namespace

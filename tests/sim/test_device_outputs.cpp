@@ -115,7 +115,8 @@ TEST_F(SimOutputs, TwoComponentFluidSplitsTheFlow) {
     d.Process().temperatureC = 20.0;
     Run(30.0);
     const double target = 789.45, carrier = 998.2;  // the factory tables at 20 C
-    EXPECT_NEAR(F(mrTargetVolumeConcentration), 100.0 * (960.0 - carrier) / (target - carrier), 0.2);
+    EXPECT_NEAR(F(mrTargetVolumeConcentration), 100.0 * (960.0 - carrier) / (target - carrier),
+                0.2);
     EXPECT_NEAR(F(mrTargetMassConcentration) + F(mrCarrierMassConcentration), 100.0, 1e-3);
     EXPECT_NEAR(F(mrTargetMassFlow) + F(mrCarrierMassFlow), F(mrMassFlow), 1e-2);
     EXPECT_NEAR(F(mrTargetDensity), target, 0.5);
@@ -149,7 +150,8 @@ TEST_F(SimOutputs, RecordedSignalsArePickoffSinesShiftedByTheCoriolisDelay) {
     auto phase = [&](int channel, bool isFloat) {
         double s = 0, c = 0, peak = 0;
         for (int i = 0; i < DspModule::kSamples; ++i) {
-            const std::uint32_t bits = mem[static_cast<std::size_t>(channel * DspModule::kSamples + i)];
+            const std::uint32_t bits =
+                mem[static_cast<std::size_t>(channel * DspModule::kSamples + i)];
             const double x = isFloat ? std::bit_cast<float>(bits) : static_cast<std::int32_t>(bits);
             s += x * std::sin(w * i);
             c += x * std::cos(w * i);

@@ -41,12 +41,15 @@ TEST(SimHandler, RefusalsCarryTheExceptionCodeARealSlaveSends) {
         {"read of 126 registers", Read(1, 0, 126), 2},
         {"read past the last register", Read(1, 1795, 2), 2},
         {"read frame one byte long", WithCrc({1, 3, 1, 44, 0, 2, 0}), 3},
-        {"write of 124 registers", [] {
+        {"write of 124 registers",
+         [] {
              Bytes b{1, 16, 0x02, 0x58, 0, 124, 248};
              b.resize(b.size() + 248, 0);
              return WithCrc(b);
-         }(), 2},
-        {"write byte count not twice the count", WithCrc({1, 16, 0x02, 0x58, 0, 1, 4, 0, 1, 0, 2}), 3},
+         }(),
+         2},
+        {"write byte count not twice the count", WithCrc({1, 16, 0x02, 0x58, 0, 1, 4, 0, 1, 0, 2}),
+         3},
         {"write to a register no parameter covers", Write(1, 40, {1}), 2},
         {"write to a read-only parameter", WriteFloat(1, mrMassFlow, 1.0f), 4},
         {"write to protected sensor data without key", Write(1, mrSerialNumberDevice, {5}), 4},
@@ -88,7 +91,9 @@ TEST(SimHandler, ProtectedSensorDataOpensOnlyBetweenKeyAndZero) {
     Slave slave;
     const std::uint16_t key = slave.device.AccessKey();
     EXPECT_EQ(ExceptionOf(Exchange(slave, WriteFloat(1, mrRatio, 1510.0f))), 4);
-    EXPECT_EQ(ExceptionOf(Exchange(slave, Write(1, mrSensorData_AccessKey, {static_cast<std::uint16_t>(key ^ 1)}))), 0);
+    EXPECT_EQ(ExceptionOf(Exchange(
+                  slave, Write(1, mrSensorData_AccessKey, {static_cast<std::uint16_t>(key ^ 1)}))),
+              0);
     EXPECT_EQ(ExceptionOf(Exchange(slave, WriteFloat(1, mrRatio, 1510.0f))), 4) << "wrong key";
 
     EXPECT_EQ(ExceptionOf(Exchange(slave, Write(1, mrSensorData_AccessKey, {key}))), 0);
@@ -159,7 +164,8 @@ TEST(SimHandler, GarbageBeforeARequestDoesNotCostTheRequest) {
 
     // A burst of pure garbage is dropped, and the next request is served as usual.
     Bytes garbage(300);
-    for (std::size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    for (std::size_t i = 0; i < garbage.size(); ++i)
+        garbage[i] = static_cast<std::uint8_t>(i * 37 + 11);
     EXPECT_TRUE(Exchange(slave, garbage).empty());
     EXPECT_EQ(Word(Exchange(slave, request), 0), 21047);
 }
@@ -181,7 +187,8 @@ TEST(SimHandler, MeasuringModuleCommandsAnswerWithTheirDataLengths) {
     ASSERT_EQ(r0.size(), 4u + 6u + 4u);
     EXPECT_EQ(r0[2], 10);
     EXPECT_EQ(r0[7], 2) << "the fourth data byte names the parameter";
-    EXPECT_FLOAT_EQ(std::bit_cast<float>(static_cast<std::uint32_t>(r0[8] | r0[9] << 8 | r0[10] << 16 | r0[11] << 24)),
+    EXPECT_FLOAT_EQ(std::bit_cast<float>(static_cast<std::uint32_t>(r0[8] | r0[9] << 8 |
+                                                                    r0[10] << 16 | r0[11] << 24)),
                     100.02f);
     // Parameter 0 (serial number, 2 bytes) written and read back.
     EXPECT_EQ(Exchange(slave, Dsp(1, 11, {0x62, 0, 0x39, 0x30})).size(), 6u + 2u + 4u);

@@ -66,8 +66,8 @@ struct SimOnPty : ::testing::Test {
     // mbpoll, 0-based register numbers, one poll; returns its output.
     std::string Mbpoll(const QStringList& args) {
         QProcess p;
-        QStringList all{QStringLiteral("-m"), QStringLiteral("rtu"), QStringLiteral("-a"),
-                        QStringLiteral("1"), QStringLiteral("-b"), QStringLiteral("115200"),
+        QStringList all{QStringLiteral("-m"), QStringLiteral("rtu"),  QStringLiteral("-a"),
+                        QStringLiteral("1"),  QStringLiteral("-b"),   QStringLiteral("115200"),
                         QStringLiteral("-P"), QStringLiteral("none"), QStringLiteral("-0"),
                         QStringLiteral("-1")};
         all += args;
@@ -98,14 +98,15 @@ TEST_F(SimOnPty, MbpollAndOurLinkCodeReadTheSameRegisters) {
     StartAndOpen();
     // Sensor data, main values (frozen process) and units: 0..10 and 300..322.
     for (const auto& [start, count] : {std::pair{0, 11}, std::pair{300, 23}}) {
-        const auto theirs = Values(Mbpoll({QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"),
-                                           QString::number(start), QStringLiteral("-c"),
-                                           QString::number(count), sim.Link()}));
+        const auto theirs = Values(Mbpoll(
+            {QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"),
+             QString::number(start), QStringLiteral("-c"), QString::number(count), sim.Link()}));
         std::vector<std::uint16_t> ours;
         ASSERT_EQ(Read(start, count, &ours), kResultOk);
         ASSERT_EQ(theirs.size(), static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
-            EXPECT_EQ(static_cast<std::uint16_t>(theirs.at(start + i).toInt()), ours[static_cast<std::size_t>(i)])
+            EXPECT_EQ(static_cast<std::uint16_t>(theirs.at(start + i).toInt()),
+                      ours[static_cast<std::size_t>(i)])
                 << "register " << start + i;
         }
     }
@@ -115,8 +116,8 @@ TEST_F(SimOnPty, MbpollWritesLandWhereOurLinkCodeAndTheControlChannelFindThem) {
     RequireMbpoll();
     StartAndOpen();
     // Two registers (function 16) and a float in the device's word order.
-    Mbpoll({QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"), QString::number(mrF1_Assign),
-            sim.Link(), QStringLiteral("3"), QStringLiteral("1")});
+    Mbpoll({QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"),
+            QString::number(mrF1_Assign), sim.Link(), QStringLiteral("3"), QStringLiteral("1")});
     Mbpoll({QStringLiteral("-t"), QStringLiteral("4:float"), QStringLiteral("-r"),
             QString::number(mrF1_V100), sim.Link(), QStringLiteral("5000.5")});
     std::vector<std::uint16_t> v;
@@ -127,9 +128,9 @@ TEST_F(SimOnPty, MbpollWritesLandWhereOurLinkCodeAndTheControlChannelFindThem) {
     EXPECT_EQ(sim.Command(QStringLiteral("get F1_V100")), "ok 5000.5");
 
     // The device's refusals reach mbpoll as Modbus exceptions.
-    const std::string refused = Mbpoll({QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"),
-                                        QStringLiteral("1795"), QStringLiteral("-c"), QStringLiteral("2"),
-                                        sim.Link()});
+    const std::string refused =
+        Mbpoll({QStringLiteral("-t"), QStringLiteral("4"), QStringLiteral("-r"),
+                QStringLiteral("1795"), QStringLiteral("-c"), QStringLiteral("2"), sim.Link()});
     EXPECT_NE(refused.find("Illegal data address"), std::string::npos) << refused;
 }
 
@@ -174,8 +175,10 @@ TEST_F(SimOnPty, LateAnswerArrivesAfterTheMastersTimeOut) {
 TEST_F(SimOnPty, GarbageOnTheLineDoesNotStopItServing) {
     StartAndOpen();
     std::vector<std::uint8_t> noise(5000);
-    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<std::uint8_t>(i * 151 + 7);
-    ASSERT_EQ(com.Handle()->Write(noise.data(), static_cast<int>(noise.size())), static_cast<int>(noise.size()));
+    for (std::size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<std::uint8_t>(i * 151 + 7);
+    ASSERT_EQ(com.Handle()->Write(noise.data(), static_cast<int>(noise.size())),
+              static_cast<int>(noise.size()));
     // The request may arrive glued to the noise or after a silence; either way it is served.
     std::vector<std::uint16_t> v;
     EXPECT_EQ(Read(mrSerialNumberDevice, 1, &v), kResultOk);
@@ -238,7 +241,8 @@ TEST_F(SimOnPty, ServesASerialDevice) {
     // A pair of connected pseudo-terminals stands in for a null-modem cable.
     QProcess socat;
     socat.setProcessChannelMode(QProcess::MergedChannels);  // socat logs on stderr
-    const QString device = sim.Path(QStringLiteral("device")), cable = sim.Path(QStringLiteral("cable"));
+    const QString device = sim.Path(QStringLiteral("device")),
+                  cable = sim.Path(QStringLiteral("cable"));
     socat.start(QStringLiteral("socat"), {QStringLiteral("-d"), QStringLiteral("-d"),
                                           QStringLiteral("pty,raw,echo=0,link=") + device,
                                           QStringLiteral("pty,raw,echo=0,link=") + cable});
@@ -265,7 +269,8 @@ TEST_F(SimOnPty, RefusesABadConfigurationFileWithAClearMessage) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("[UserRegs]\r\n0=1\r\nCheckSum=5\r\n");
     f.close();
-    p.start(sim.program, {QStringLiteral("--link"), sim.Path(QStringLiteral("l")), QStringLiteral("--load"), file});
+    p.start(sim.program, {QStringLiteral("--link"), sim.Path(QStringLiteral("l")),
+                          QStringLiteral("--load"), file});
     ASSERT_TRUE(p.waitForFinished(10000));
     EXPECT_EQ(p.exitCode(), 2);
     EXPECT_TRUE(p.readAllStandardError().contains("checksum error in [UserRegs]"));

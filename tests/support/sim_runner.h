@@ -9,17 +9,17 @@
 namespace tarvix::testing {
 
 class SimRunner {
-public:
+  public:
     ~SimRunner() { Stop(); }
 
     // Starts the simulator; false with the reason in *error when it did not come up.
     bool Start(const QStringList& extra = {}, QString* error = nullptr) {
         link_ = dir_.filePath(QStringLiteral("transmitter"));
         control_ = dir_.filePath(QStringLiteral("control"));
-        process_.start(Program(), QStringList{QStringLiteral("--link"), link_,
-                                              QStringLiteral("--control"), control_,
-                                              QStringLiteral("--seed"), QStringLiteral("7")} +
-                                      extra);
+        process_.start(Program(),
+                       QStringList{QStringLiteral("--link"), link_, QStringLiteral("--control"),
+                                   control_, QStringLiteral("--seed"), QStringLiteral("7")} +
+                           extra);
         QByteArray out;
         while (process_.waitForReadyRead(10000)) {
             out += process_.readAllStandardOutput();
@@ -32,8 +32,8 @@ public:
     // One control command ("silent on", "set 430 5" ...); returns the reply line.
     QString Command(const QString& command) const {
         QProcess client;
-        client.start(Program(), {QStringLiteral("--control"), control_, QStringLiteral("--send"),
-                                 command});
+        client.start(Program(),
+                     {QStringLiteral("--control"), control_, QStringLiteral("--send"), command});
         client.waitForFinished(10000);
         return QString::fromUtf8(client.readAllStandardOutput().trimmed());
     }
@@ -50,7 +50,7 @@ public:
     const QString& Link() const { return link_; }
     static QString Program() { return QStringLiteral(TARVIX_BIN_DIR "/tarvix-sim"); }
 
-private:
+  private:
     QTemporaryDir dir_;
     QProcess process_;
     QString link_, control_;
