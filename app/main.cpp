@@ -1,8 +1,9 @@
 // tarvix: the service and configuration program of the transmitter.
 #include "app/app_windows.h"
 #include "app/main_window.h"
-#include "app/program.h"
+#include "app/quit_signals.h"
 #include "base/string_table.h"
+#include "session/program.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -25,10 +26,16 @@ int main(int argc, char** argv) {
         };
         tarvix::Program program(folder, env);
         std::unique_ptr<tarvix::TForm1> form = tarvix::CreateMainWindows(program);
+        // Asked to stop by the system (logout, kill, Ctrl-C), the program ends as "Выход"
+        // ends it; the end of a desktop session closes the window the same way.
+        tarvix::QuitSignals quit;
+        QObject::connect(&quit, &tarvix::QuitSignals::QuitRequested, form.get(), &QWidget::close);
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, form.get(), &QWidget::close);
         form->show();
         return app.exec();
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, tarvix::Str(0), QString::fromLocal8Bit(e.what()));
+        QMessageBox::critical(nullptr, tarvix::Str(tarvix::kStrProgramTitle),
+                              QString::fromLocal8Bit(e.what()));
         return 1;
     }
 }

@@ -1,15 +1,14 @@
 #include "main_window.h"
 
 #include "app/navigation.h"
-#include "app/program.h"
 #include "base/string_table.h"
 #include "base/user_error.h"
 #include "connect/form_connecting.h"
 #include "connect/form_setup_com.h"
-#include "link/thread_com.h"
 #include "model/param_table.h"
 #include "pages/forms/page_forms.h"
 #include "pages/value_service.h"
+#include "session/program.h"
 #include "ui_main_window.h"
 
 #include <QActionGroup>
@@ -30,31 +29,14 @@ TForm1::TForm1(Program& program, QWidget* parent)
     message_ = &ShowProgramMessage;
     inputBox_ = [](QWidget* owner, const QString& prompt, const QString& def) {
         bool ok = false;
-        const QString text =
-            QInputDialog::getText(owner, Str(0), prompt, QLineEdit::Normal, def, &ok);
+        const QString text = QInputDialog::getText(owner, Str(kStrProgramTitle), prompt,
+                                                   QLineEdit::Normal, def, &ok);
         return ok ? std::optional<QString>(text) : std::nullopt;
     };
-    // The worker runs from here to the end of the program (both lists are idle now).
-    worker_ = std::make_unique<ThreadCom>(*p_.Lists, p_.Com, p_.Worker);
-    worker_->Begin();
-    p_.OnWorkerDead = [this] {
-        timerPoll_->stop();
-        timerOp_->stop();
-        ReportDeadWorker(false);
-    };
-
-    timerPoll_ = new QTimer(this);
-    timerPoll_->setObjectName(QStringLiteral("TimerPoll"));
-    timerPoll_->setInterval(1000);
-    timerOp_ = new QTimer(this);
-    timerOp_->setObjectName(QStringLiteral("TimerOp"));
-    timerOp_->setInterval(50);
-    timerRetry_ = new QTimer(this);
-    timerRetry_->setObjectName(QStringLiteral("TimerRetry"));
-    timerRetry_->setInterval(200);
-    connect(timerPoll_, &QTimer::timeout, this, &TForm1::TimerPollTimer);
-    connect(timerOp_, &QTimer::timeout, this, &TForm1::TimerOpTimer);
-    connect(timerRetry_, &QTimer::timeout, this, &TForm1::TimerRetryTimer);
+    // The connection and its worker live from here to the end of the program.
+    connection_ = std::make_unique<ConnectionController>(p_);
+    connection_->StartWorker();
+    ConnectCycles();
 
     BuildMenus();
     BuildStatusBar();
@@ -66,8 +48,7 @@ TForm1::TForm1(Program& program, QWidget* parent)
     (p_.LangIndex == 1 ? ui_->MenuEnglish : ui_->MenuRussian)->setChecked(true);
     // The measuring module's EEPROM dump is a service function.
     ui_->MenuDspEeprom->setVisible(AccessLevel < 3);
-    ui_->MenuSwitchOfflineWhenNoAnswer->setChecked(p_.Settings.ReadBool(
-        QStringLiteral("Settings"), QStringLiteral("SwitchOfflineWhenNoAnswer"), false));
+    ui_->MenuSwitchOfflineWhenNoAnswer->setChecked(connection_->SwitchOfflineWhenNoAnswer());
 
     ui_->ListBoxLog->setModel(&p_.JournalList);
     connect(&p_.JournalList, &JournalModel::LineAppended, this, [this](int row) {
@@ -77,19 +58,19 @@ TForm1::TForm1(Program& program, QWidget* parent)
     });
     ui_->SplitterLog->setStretchFactor(0, 1);
     ui_->SplitterLog->setStretchFactor(1, 0);
-    hooks_.Distribute = WindowDistributeHooks();
 }
 
 TForm1::~TForm1() {
     // The worker must be stopped before the lists and the port it uses go away.
-    worker_.reset();
+    connection_.reset();
 }
 
 void TForm1::SetDialogs(TFormSetupCom* setupCom, TFormConnecting* connecting) {
     setupCom_ = setupCom;
     connecting_ = connecting;
+    connection_->SetLine(setupCom);
     if (connecting_) {
-        connect(connecting_, &TFormConnecting::OfflineRequested, this, &TForm1::MenuOfflineClick);
+        connect(connecting_, &TFormConnecting::OfflineRequested, this, &TForm1::GoOffline);
     }
 }
 
@@ -105,18 +86,19 @@ void TForm1::BuildMenus() {
     // puts the mark back where it was and then runs the command.
     connect(ui_->MenuOnline, &QAction::triggered, this, [this] {
         SetModeItem(modeItem_);
-        MenuOnlineClick();
+        GoOnline();
     });
     connect(ui_->MenuOffline, &QAction::triggered, this, [this] {
         SetModeItem(modeItem_);
-        MenuOfflineClick();
+        GoOffline();
     });
     connect(ui_->MenuFile, &QAction::triggered, this, [this] { SetModeItem(modeItem_); });
+    // N19 "Выход", N15 "Настройки связи...", N14 the journal's "Очистить".
     connect(ui_->N19, &QAction::triggered, this, &QWidget::close);
-    connect(ui_->N15, &QAction::triggered, this, &TForm1::N15Click);
-    connect(ui_->MenuPollInterval, &QAction::triggered, this, &TForm1::MenuPollIntervalClick);
+    connect(ui_->N15, &QAction::triggered, this, &TForm1::OpenComSettings);
+    connect(ui_->MenuPollInterval, &QAction::triggered, this, &TForm1::AskPollInterval);
     connect(ui_->MenuSwitchOfflineWhenNoAnswer, &QAction::triggered, this,
-            &TForm1::MenuSwitchOfflineWhenNoAnswerClick);
+            &TForm1::KeepSwitchOfflineChoice);
     connect(ui_->N14, &QAction::triggered, this, [this] { p_.JournalList.Clear(); });
     connect(ui_->MenuAll, &QAction::triggered, this,
             [this] { p_.Log.SetJournalFilter(kFilterAll); });
@@ -124,8 +106,8 @@ void TForm1::BuildMenus() {
             [this] { p_.Log.SetJournalFilter(kFilterErrors); });
     connect(ui_->MenuNone, &QAction::triggered, this,
             [this] { p_.Log.SetJournalFilter(kFilterNothing); });
-    connect(ui_->ButtonSave, &QPushButton::clicked, this, &TForm1::ButtonSaveClick);
-    connect(ui_->ButtonCancel, &QPushButton::clicked, this, &TForm1::ButtonCancelClick);
+    connect(ui_->ButtonSave, &QPushButton::clicked, this, &TForm1::SavePage);
+    connect(ui_->ButtonCancel, &QPushButton::clicked, this, &TForm1::RereadPage);
 }
 
 void TForm1::BuildStatusBar() {
@@ -202,6 +184,7 @@ void TForm1::FormShow() {
 
     p_.Log.Open();
     ShowDisconnected();
+    p_.Log.WriteJournal(Str(kStrDisconnected), kJournalInfo);
     if (setupCom_) {
         try {
             setupCom_->LoadSettings();
@@ -222,30 +205,26 @@ void TForm1::FormShow() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    timerPoll_->stop();
-    timerOp_->stop();
-    timerRetry_->stop();
-    p_.Log.Close();
+    connection_->PollTimer().stop();
+    connection_->OperationTimer().stop();
+    connection_->RetryTimer().stop();
+    // Closed once: a second close (the end of a desktop session after "Выход") adds nothing.
+    if (p_.Started) p_.Log.Close();
     p_.Started = false;
     event->accept();
 }
 
-void TForm1::ReportDeadWorker(bool withMessage) {
-    // Every later tick and wait finds the dead worker again; the user hears of it once.
-    if (!deadJournalled_) {
-        deadJournalled_ = true;
-        p_.Log.WriteJournal(Str(144), kJournalError);
-    }
-    if (withMessage && !deadShown_) {
-        deadShown_ = true;
-        message_(this, QMessageBox::Critical, Str(145), QMessageBox::Ok);
-    }
+void TForm1::ShowDeadWorker() {
+    // The controller announces the death once; the box is shown once whatever else asks.
+    if (deadShown_) return;
+    deadShown_ = true;
+    message_(this, QMessageBox::Critical, Str(kStrWorkerStoppedRestart), QMessageBox::Ok);
 }
 
 void TForm1::HandleError(const std::exception& e) {
     const auto* user = dynamic_cast<const UserError*>(&e);
-    if (user && p_.Worker.WorkerDead.load() && user->message() == Str(145)) {
-        ReportDeadWorker(true);
+    if (user && p_.Worker.WorkerDead.load() && user->message() == Str(kStrWorkerStoppedRestart)) {
+        ShowDeadWorker();
         return;
     }
     message_(this, QMessageBox::Critical, user ? user->message() : QString::fromLocal8Bit(e.what()),

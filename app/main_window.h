@@ -1,10 +1,11 @@
 // TForm1, the main window: menus, navigation tree and pages, the indicator panel, the
-// journal list and the status bar; the connection modes and the three timers that drive the
-// communication worker. Pages and tools of later parts plug in through PageHooks.
+// journal list and the status bar. The connection and its cycles belong to the connection
+// controller: the window forwards the user's commands to it and shows what it announces.
+// Pages and tools plug in through PageHooks and the controller's poll sources.
 #pragma once
 
-#include "app/distribute.h"
 #include "connect/message_box.h"
+#include "session/connection_controller.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -27,12 +28,12 @@ class TForm1;
 namespace tarvix {
 
 struct Program;
-class ThreadCom;
 class Descriptors;
 class TFormSetupCom;
 class TFormConnecting;
 
-// What the pages and tools add to the window's cycles. Empty members do nothing.
+// What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
+// members do nothing.
 struct PageHooks {
     // Appends the read requests of a page (the page read on entry).
     std::function<void(ModbusList& L, int page)> ReadPageRequests;
@@ -45,8 +46,6 @@ struct PageHooks {
     std::function<int(int page)> WritePage;
     // The program leaves the online state (live displays untick their poll boxes).
     std::function<void()> Offline;
-    // The distribution hooks (ValueArrived and the refreshes).
-    DistributeHooks Distribute;
 };
 
 class TForm1 : public QMainWindow {
@@ -60,32 +59,24 @@ class TForm1 : public QMainWindow {
     PageHooks& Hooks() { return hooks_; }
     Descriptors& Values() { return *descriptors_; }
     Program& program() { return p_; }
+    ConnectionController& Connection() { return *connection_; }
 
-    // Connection modes and cycles.
-    void MenuOnlineClick();
-    void MenuOfflineClick();
-    void N15Click();
-    void MenuPollIntervalClick();
-    void MenuSwitchOfflineWhenNoAnswerClick();
-    void ConnectPrompt(std::function<void()> action);
-    void ConnectionConfirmed();
-    void ShowDisconnected();
+    // The user's connection commands ("Режим" and "Настройки" menus).
+    void GoOnline();
+    void GoOffline();
+    void OpenComSettings();
+    void AskPollInterval();
+    void KeepSwitchOfflineChoice();
+    // Runs action once the device is connected, after asking the user whether to connect.
+    void ConnectFirst(std::function<void()> action);
+    // The file mode display: the menu mark and the file's name in the status bar.
     void ShowFileMode(const QString& fileName);
-    void FollowDeviceSettings();
-    void StartOpList();
-    bool CheckWorker();
-    void ShowCounters();
-    void BuildPollList(bool forceIndicator);
-    void TimerPollTimer();
-    void TimerOpTimer();
-    void TimerRetryTimer();
-    void SetPollInterval(int ms);
 
     // Navigation and the page life cycle.
-    void TreeView1Click();
+    void OpenSelectedNode();
     void ReadPage(int page);
-    void ButtonSaveClick();
-    void ButtonCancelClick();
+    void SavePage();
+    void RereadPage();
     void EnableSaveCancel(bool enable, bool force);
     void ShowPage(int page);
     int ActivePage() const;
@@ -98,9 +89,6 @@ class TForm1 : public QMainWindow {
     void SetMessageBox(MessageBoxFunction show) { message_ = std::move(show); }
     void SetInputBox(InputBoxFunction ask) { inputBox_ = std::move(ask); }
 
-    QTimer* TimerPoll() const { return timerPoll_; }
-    QTimer* TimerOp() const { return timerOp_; }
-    QTimer* TimerRetry() const { return timerRetry_; }
     QString StatusText(int panel) const;
 
   protected:
@@ -112,22 +100,24 @@ class TForm1 : public QMainWindow {
     void BuildStatusBar();
     void BuildPages();
     void BuildTree();
+    void ConnectCycles();
     void PruneTree();
     void SetTreeCaptions(int lang);
     void FormShow();
     void SetStatus(int panel, const QString& text);
     void SetModeItem(QAction* item);
     void ResetIndicator();
-    void AppendIndicatorRequests(ModbusList& L);
-    void AppendStatusRequests(ModbusList& L);
-    void RunPendingCommand();
+    void ShowDisconnected();
+    void ShowConnectionState(ConnectionState now, ConnectionState before);
+    void ShowCounters(int got, int lost, bool lostChanged);
+    void ShowOperationProgress(int done, int total);
+    void FinishOperation(const OperationOutcome& outcome);
     void ReselectRememberedNode();
     int SelectedNodeNumber() const;
     QTreeWidgetItem* FindNode(int number) const;
-    void TreeView1Expanding(QTreeWidgetItem* item);
+    void ExpandNode(QTreeWidgetItem* item);
     void HandleError(const std::exception& e);
-    void ReportDeadWorker(bool withMessage);
-    DistributeHooks WindowDistributeHooks();
+    void ShowDeadWorker();
     void InstallPageHooks();
     void AnyEditChange(QWidget* sender);
     QWidget* PageWidget(int page) const;
@@ -136,7 +126,7 @@ class TForm1 : public QMainWindow {
 
     Program& p_;
     std::unique_ptr<Ui::TForm1> ui_;
-    std::unique_ptr<ThreadCom> worker_;
+    std::unique_ptr<ConnectionController> connection_;
     std::unique_ptr<Descriptors> descriptors_;
     QPointer<TFormSetupCom> setupCom_;
     QPointer<TFormConnecting> connecting_;
@@ -145,23 +135,14 @@ class TForm1 : public QMainWindow {
     MessageBoxFunction message_;
     InputBoxFunction inputBox_;
 
-    QTimer* timerPoll_ = nullptr;
-    QTimer* timerOp_ = nullptr;
-    QTimer* timerRetry_ = nullptr;
-    int timerOpTag_ = 0;     // page to show when the running page read finishes
-    int timerRetryTag_ = 0;  // page whose read waits for the operation list
     QLabel* statusPanels_[5] = {};
     QLabel* labelGot_ = nullptr;
     QLabel* labelLost_ = nullptr;
-    int lastLost_ = 0;
-    std::function<void()> pendingCommand_;
-    bool forceIndicator_ = false;
     bool shownOnce_ = false;
+    bool deadShown_ = false;
     int rememberedNode_ = 0;
     QTreeWidgetItem* nodeToExpand_ = nullptr;
     bool expandingDetached_ = false;
-    bool deadJournalled_ = false;
-    bool deadShown_ = false;
 };
 
 }  // namespace tarvix

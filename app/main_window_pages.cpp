@@ -2,11 +2,10 @@
 #include "main_window.h"
 
 #include "app/navigation.h"
-#include "app/program.h"
 #include "model/param_table.h"
+#include "session/poll_requests.h"
+#include "session/program.h"
 #include "ui_main_window.h"
-
-#include <QTimer>
 
 namespace tarvix {
 namespace {
@@ -24,9 +23,9 @@ void TForm1::BuildTree() {
         item->setData(0, kNodeRole, n);
         items[static_cast<std::size_t>(n)] = item;
     }
-    connect(tree, &QTreeWidget::itemClicked, this, [this] { TreeView1Click(); });
-    connect(tree, &QTreeWidget::itemActivated, this, [this] { TreeView1Click(); });
-    connect(tree, &QTreeWidget::itemExpanded, this, &TForm1::TreeView1Expanding);
+    connect(tree, &QTreeWidget::itemClicked, this, [this] { OpenSelectedNode(); });
+    connect(tree, &QTreeWidget::itemActivated, this, [this] { OpenSelectedNode(); });
+    connect(tree, &QTreeWidget::itemExpanded, this, &TForm1::ExpandNode);
 }
 
 void TForm1::SetTreeCaptions(int lang) {
@@ -67,16 +66,16 @@ void TForm1::ShowPage(int page) {
     if (page >= 0 && page < kPageCount) ui_->PageControl1->setCurrentIndex(page);
 }
 
-void TForm1::TreeView1Click() {
+void TForm1::OpenSelectedNode() {
     // Qt delivers no click with a click on a node's expander, so unlike toolkits that do,
     // no click needs to be ignored after expanding or collapsing.
     if (!p_.Started) return;
     const int node = SelectedNodeNumber();
     const int mode = p_.Worker.WorkMode.load();
     if (mode == kModeOffline && node != 0) {
-        ConnectPrompt([this, node] {
+        ConnectFirst([this, node] {
             SelectNode(node);
-            TreeView1Click();
+            OpenSelectedNode();
         });
         return;
     }
@@ -89,10 +88,13 @@ void TForm1::TreeView1Click() {
         EnableSaveCancel(false, true);
         return;
     }
+    // A double click is a click and an activation: the read of this page already under way
+    // is not started again.
+    if (page == connection_->RunningPageRead()) return;
     if (page == kPageErrors || page == kPagePwlCorr || page == kPageTargetFluid ||
         page == kPageCarrierFluid) {
         ModbusList& op = p_.Lists->OpList;
-        if (!op.Idle() || op.Busy.load()) return;
+        if (!connection_->OperationIdle()) return;
         p_.Lists->ResetList(op);
         if (page == kPageErrors) {
             op.Flags = kFlagErrors;
@@ -108,8 +110,7 @@ void TForm1::TreeView1Click() {
             rememberedNode_ = node;
         } else {
             op.Launch();
-            timerOpTag_ = page;
-            StartOpList();
+            connection_->StartOperation(page);
         }
         EnableSaveCancel(false, true);
         return;
@@ -122,26 +123,23 @@ void TForm1::ReadPage(int page) {
     const int mode = p_.Worker.WorkMode.load();
     if (!p_.Started || (mode != kModeOnline && mode != kModeFile)) return;
     ModbusList& op = p_.Lists->OpList;
-    if (op.Busy.load() && !timerOp_->isActive()) op.Busy = 0;
-    if (!op.Idle() || op.Busy.load()) {
+    if (!connection_->OperationIdle()) {
         // The operation list is still in use: try again when it is free.
-        timerRetryTag_ = page;
-        timerRetry_->start();
+        connection_->PostponePageRead(page);
         return;
     }
     p_.Lists->ResetList(op);
     if (hooks_.ReadPageRequests) hooks_.ReadPageRequests(op, page);
     if (op.Len > 0) {
         op.Launch();
-        timerOpTag_ = page;
-        StartOpList();
+        connection_->StartOperation(page);
     } else {
         ShowPage(page);
         rememberedNode_ = SelectedNodeNumber();
     }
 }
 
-void TForm1::TreeView1Expanding(QTreeWidgetItem* item) {
+void TForm1::ExpandNode(QTreeWidgetItem* item) {
     if (expandingDetached_ || !p_.Started) return;
     const int node = item->data(0, kNodeRole).toInt();
     const int mode = p_.Worker.WorkMode.load();
@@ -152,7 +150,7 @@ void TForm1::TreeView1Expanding(QTreeWidgetItem* item) {
     };
     if (mode == kModeOffline) {
         refuse();
-        ConnectPrompt([this, item] {
+        ConnectFirst([this, item] {
             expandingDetached_ = true;
             item->setExpanded(true);
             expandingDetached_ = false;
@@ -177,10 +175,10 @@ void TForm1::EnableSaveCancel(bool enable, bool force) {
     ui_->Label128->setEnabled(enable);
 }
 
-void TForm1::ButtonSaveClick() {
+void TForm1::SavePage() {
     if (!p_.Lists->OpList.Idle()) return;
     if (p_.Worker.WorkMode.load() == kModeOffline) {
-        ConnectPrompt([this] { ButtonSaveClick(); });
+        ConnectFirst([this] { SavePage(); });
         return;
     }
     int result = 0;
@@ -193,13 +191,13 @@ void TForm1::ButtonSaveClick() {
     if (result == 0) EnableSaveCancel(false, true);
 }
 
-void TForm1::ButtonCancelClick() {
+void TForm1::RereadPage() {
     if (!p_.Lists->OpList.Idle()) return;
     if (p_.Worker.WorkMode.load() == kModeOffline) {
-        ConnectPrompt([this] { ButtonCancelClick(); });
+        ConnectFirst([this] { RereadPage(); });
         return;
     }
-    TreeView1Click();
+    OpenSelectedNode();
     EnableSaveCancel(false, true);
 }
 

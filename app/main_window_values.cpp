@@ -3,11 +3,11 @@
 #include "main_window.h"
 
 #include "app/navigation.h"
-#include "app/program.h"
 #include "base/string_table.h"
 #include "pages/forms/page_forms.h"
 #include "pages/page_requests.h"
 #include "pages/value_service.h"
+#include "session/program.h"
 #include "ui_main_window.h"
 
 #include <QComboBox>
@@ -136,7 +136,7 @@ void TForm1::InstallPageHooks() {
         ctx.ClearMark = [this](const QString& name) {
             SetControlTag(findChild<QWidget*>(name), 0);
         };
-        ctx.StartOpList = [this] { StartOpList(); };
+        ctx.StartOpList = [this] { connection_->StartOperation(); };
         return static_cast<int>(WritePage(PageName(page), controls, true, ctx));
     };
 
@@ -158,11 +158,12 @@ void TForm1::InstallPageHooks() {
     };
     for (const auto& [combo, labels] : fields) {
         connect(combo, &QComboBox::activated, this, [this, combo = combo, labels = labels] {
-            if (StatusText(1) == Str(6)) RefreshIndicatorField(combo, labels.first, labels.second);
+            if (connection_->State() == ConnectionState::Online)
+                RefreshIndicatorField(combo, labels.first, labels.second);
         });
     }
 
-    DistributeHooks& d = hooks_.Distribute;
+    DistributeHooks& d = connection_->Distribution();
     d.ValueArrived = [this](int mr, bool fromOp) { descriptors_->ValueArrived(mr, fromOp); };
     d.DspValueArrived = [this](int n, const QByteArray& bytes) {
         descriptors_->DspValueArrived(n, bytes);

@@ -7,6 +7,30 @@
 
 namespace tarvix {
 
+// Numbers of the strings the program's own code shows or journals, by what they say.
+enum StrId : int {
+    kStrProgramTitle = 0,
+    kStrDisconnected = 5,       // "Расходомер отключен"
+    kStrConnected = 6,          // "Расходомер подключен"
+    kStrFileMode = 7,           // "Работа с файлом конфигурации"
+    kStrExchangeTimeout = 115,  // the list overran its budget
+    kStrNoAnswer = 116,         // "Нет ответа от расходомера"
+    kStrWrittenToDevice = 119,  // "Новые значения успешно записаны в память расходомера."
+    kStrWrittenToFile = 120,    // "... в файл конфигурации."
+    kStrPollOverrun = 121,      // the poll cycle did not finish within the interval
+    kStrSomeDataMissing = 122,  // "Не все данные получены."
+    kStrGoOfflineFirst = 123,   // the settings need the offline mode
+    kStrProgramEnd = 127,       // "Завершение программы"
+    kStrConnectFirst = 140,  // "Расходомер не подключен. Желаете подключить расходомер?"
+    kStrPollIntervalPrompt = 143,    // "Задайте интервал опроса, мс"
+    kStrWorkerStopped = 144,         // journal line of the worker's death
+    kStrWorkerStoppedRestart = 145,  // its message box, asking for a restart
+    kStrLinkSettingsNotWritten = 148,
+    kStrPortOpened = 407,
+    kStrPortOpenFailed = 408,
+    kStrPortClosed = 409,
+};
+
 // The text of string n in the current language; empty for a number the table lacks.
 QString Str(int n);
 

@@ -2,12 +2,12 @@
 
 #include "ui_form_setup_com.h"
 
-#include "app/program.h"
 #include "base/string_table.h"
 #include "base/user_error.h"
 #include "connect/radio_group.h"
 #include "model/register_ids.h"
 #include "pages/value_parse.h"
+#include "session/program.h"
 
 #include <QEvent>
 #include <QShowEvent>

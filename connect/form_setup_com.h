@@ -3,7 +3,8 @@
 // file, copies them into ComSetup, opens and closes the port with journal lines, checks that
 // the device answers, and searches for the device's address or port.
 //
-// The main window creates it once and keeps it for the run. It calls:
+// The main window creates it once and keeps it for the run; it is the connection's line
+// control (LineControl). The window and the connection controller call:
 //   LoadSettings  at its first show, and after the device's own link settings were written;
 //   exec()        for "Настройки связи..." (then shows Com.PortName in the status bar);
 //   ReopenPort    for "Онлайн" (after ReleasePort when a port is open);
@@ -14,6 +15,7 @@
 
 #include "connect/message_box.h"
 #include "connect/port_enumeration.h"
+#include "session/connection_controller.h"
 
 #include <QDialog>
 #include <QString>
@@ -32,7 +34,7 @@ namespace tarvix {
 
 struct Program;
 
-class TFormSetupCom : public QDialog {
+class TFormSetupCom : public QDialog, public LineControl {
     Q_OBJECT
 
   public:
@@ -47,7 +49,7 @@ class TFormSetupCom : public QDialog {
 
     // Fills the controls from section "ComPort" and applies them. A missing, empty or
     // unreadable value gives its default, so this never raises.
-    void LoadSettings();
+    void LoadSettings() override;
     // Writes the controls to "ComPort" (all but "StopBits", which only the file sets).
     void SaveSettings();
     // Rebuilds the port list from the enumeration, every item marked, item 0 selected.
@@ -60,9 +62,9 @@ class TFormSetupCom : public QDialog {
     void ApplySettings();
     // Applies the controls and (re)opens the port, journalling it. False after the message
     // box that says why the port could not be opened. Raises UserError as ApplySettings.
-    bool ReopenPort();
+    bool ReopenPort() override;
     // Closes the port; journals it only when a port was open.
-    void ReleasePort();
+    void ReleasePort() override;
     // Reads the device's address register once through the worker and tells whether the
     // configured device answered with its own address. report: journal a miss as an error.
     // Raises UserError (string 145) when the worker has died.

@@ -5,9 +5,9 @@
 
 #include "ui_form_setup_com.h"
 
-#include "app/program.h"
 #include "base/string_table.h"
 #include "base/user_error.h"
+#include "session/program.h"
 
 #include <QTimer>
 

@@ -3,8 +3,11 @@
 #include "link/modbus_rtu.h"
 
 #include <algorithm>
+#include <bitset>
 #include <chrono>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace tarvix {
 
@@ -70,6 +73,51 @@ std::uint8_t TakeFirstResult(ModbusList& L, RegisterImage& image) {
         image.RegTime[static_cast<std::size_t>(r)] = L.Stamps[static_cast<std::size_t>(s)];
     }
     return kResultOk;
+}
+
+namespace {
+
+// The most registers one read answer carries in a 256-byte frame.
+constexpr int kMaxReadCount = 125;
+// Registers this close are read in one range with the ones between.
+constexpr int kMaxMergeGap = 10;
+// The most registers, and ranges, a merge produces.
+constexpr int kMaxMerged = 255;
+
+std::size_t At(int i) { return static_cast<std::size_t>(i); }
+
+}  // namespace
+
+void CoalesceReads(ModbusList& list) {
+    if (list.Len == 0) return;
+    std::bitset<kRegCount> marked;
+    for (int e = 0; e < list.Len; ++e) {
+        if (list.Func[At(e)] != kFnReadHolding) return;
+        const int start = list.Start[At(e)];
+        for (int r = start; r < start + list.Count[At(e)] && r < kRegCount; ++r) marked.set(At(r));
+    }
+    if (marked.count() > kMaxMerged) return;
+
+    std::vector<std::pair<int, int>> ranges;  // first, last
+    for (int r = 0; r < kRegCount; ++r) {
+        if (!marked.test(At(r))) continue;
+        if (!ranges.empty() && r - ranges.back().second <= kMaxMergeGap &&
+            r - ranges.back().first < kMaxReadCount) {
+            ranges.back().second = r;
+        } else {
+            ranges.emplace_back(r, r);
+        }
+    }
+    int slots = 0;
+    for (const auto& [first, last] : ranges) slots += last - first + 1;
+    if (ranges.size() > kMaxMerged || slots > kListSlots) return;
+
+    list.Len = 0;
+    list.Slot[0] = 0;
+    for (const auto& [first, last] : ranges) {
+        list.AppendRead(static_cast<std::uint16_t>(first),
+                        static_cast<std::uint16_t>(last - first + 1));
+    }
 }
 
 }  // namespace tarvix

@@ -1,5 +1,6 @@
 // What the window thread does with the lists around the worker: the time budgets of a run,
-// the bounded waits for a list to finish, and taking a single result into the register image.
+// the bounded waits for a list to finish, taking a single result into the register image, and
+// merging a list's reads into ranges.
 #pragma once
 
 #include "link/com_setup.h"
@@ -37,5 +38,12 @@ bool WaitList(ModbusList& L, int maxSleeps, const WorkerState& state,
 // For single-entry operations: the result of entry 0, its values copied with their stamps
 // into the image unconditionally. Len 0 gives 16. Clears Busy in every case.
 std::uint8_t TakeFirstResult(ModbusList& L, RegisterImage& image);
+
+// Merges the holding-register reads of a list into ranges: registers more than 10 apart
+// start a new range, registers between are read too. A list holding anything but reads is
+// left as it is, and so is one the merge cannot hold (more than 255 registers or ranges, or
+// more registers than the list has slots). A range longer than one answer can carry (125
+// registers) is split.
+void CoalesceReads(ModbusList& list);
 
 }  // namespace tarvix

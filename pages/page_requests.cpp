@@ -5,7 +5,6 @@
 #include "model/param_table.h"
 #include "model/register_ids.h"
 
-#include <bitset>
 #include <utility>
 #include <vector>
 
@@ -35,11 +34,6 @@ void SetSlot(ModbusList& list, int e, int k, std::uint16_t v) {
 std::uint16_t DspRequestWord(int n, int code, int size) {
     return static_cast<std::uint16_t>((n << 8) | ((code | size) & 0xFF));
 }
-
-// The most registers one read answer carries in a 256-byte frame.
-constexpr int kMaxReadCount = 125;
-constexpr int kMaxMergeGap = 10;
-constexpr int kMaxMerged = 255;
 
 void AppendWrite(ModbusList& list, int start, std::span<const std::uint16_t> values) {
     const int e =
@@ -91,38 +85,6 @@ void ReadPageRequests(ModbusList& list, std::span<const PageGroupBox> groups,
     for (const PageGroupBox& g : groups) {
         if (g.Skip) continue;
         for (const QString& control : g.Controls) AddReadForControl(list, control, bindings);
-    }
-}
-
-void CoalesceReads(ModbusList& list) {
-    if (list.Len == 0) return;
-    std::bitset<kRegCount> marked;
-    for (int e = 0; e < list.Len; ++e) {
-        if (list.Func[At(e)] != kFnReadHolding) return;
-        const int start = list.Start[At(e)];
-        for (int r = start; r < start + list.Count[At(e)] && r < kRegCount; ++r) marked.set(At(r));
-    }
-    if (marked.count() > kMaxMerged) return;
-
-    std::vector<std::pair<int, int>> ranges;  // first, last
-    for (int r = 0; r < kRegCount; ++r) {
-        if (!marked.test(At(r))) continue;
-        if (!ranges.empty() && r - ranges.back().second <= kMaxMergeGap &&
-            r - ranges.back().first < kMaxReadCount) {
-            ranges.back().second = r;
-        } else {
-            ranges.emplace_back(r, r);
-        }
-    }
-    int slots = 0;
-    for (const auto& [first, last] : ranges) slots += last - first + 1;
-    if (ranges.size() > kMaxMerged || slots > kListSlots) return;
-
-    list.Len = 0;
-    list.Slot[0] = 0;
-    for (const auto& [first, last] : ranges) {
-        list.AppendRead(static_cast<std::uint16_t>(first),
-                        static_cast<std::uint16_t>(last - first + 1));
     }
 }
 

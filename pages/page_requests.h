@@ -4,6 +4,7 @@
 // Everything here fills a ModbusList; starting it is the caller's.
 #pragma once
 
+#include "link/list_ops.h"
 #include "link/modbus_list.h"
 #include "model/register_image.h"
 #include "pages/catalogue.h"
@@ -44,13 +45,6 @@ struct PageGroupBox {
 // The reads of a page: every control of every group box not skipped, in page order.
 void ReadPageRequests(ModbusList& list, std::span<const PageGroupBox> groups,
                       const Bindings& bindings);
-
-// Merges the holding-register reads of a list into ranges: registers more than 10 apart
-// start a new range, registers between are read too. A list holding anything but reads is
-// left as it is, and so is one the merge cannot hold (more than 255 registers or ranges, or
-// more registers than the list has slots). A range longer than one answer can carry (125
-// registers) is split.
-void CoalesceReads(ModbusList& list);
 
 // The access key: the CRC-16 of register 1300 (CUR_SN) as the image holds it, low byte first.
 std::uint16_t AccessKey(const RegisterImage& image);

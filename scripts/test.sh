@@ -6,6 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
+# Checks that need no build: the code matches .clang-format, and includes point down the layers.
+echo "=== checks: format and layers"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+scripts/check-layers.sh
+
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -4,9 +4,9 @@
 #include "app/app_windows.h"
 #include "app/main_window.h"
 #include "app/navigation.h"
-#include "app/program.h"
 #include "base/string_table.h"
 #include "connect/form_setup_com.h"
+#include "session/program.h"
 #include "support/sim_runner.h"
 
 #include <QApplication>
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     form->SetMessageBox(silent);
     form->findChild<tarvix::TFormSetupCom*>()->SetMessageBox(silent);
     form->show();
-    form->MenuOnlineClick();
+    form->GoOnline();
     if (!QTest::qWaitFor([&] { return form->StatusText(1) == tarvix::Str(6); }, 10000)) {
         std::fprintf(stderr, "not connected\n");
         return 1;
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
             }
         }
         form->SelectNode(s.node);
-        form->TreeView1Click();
+        form->OpenSelectedNode();
         const int page = tarvix::NodePage(s.node, p.Image);
         if (!QTest::qWaitFor([&] { return form->ActivePage() == page && p.Lists->OpList.Idle(); },
                              10000)) {

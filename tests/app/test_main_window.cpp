@@ -1,14 +1,15 @@
-// The main window against the simulated transmitter on a pseudo-terminal: connecting,
-// polling, a silent device, an overrun poll budget, going offline, the settings prompt, a
-// dying worker, the poll interval box, and the journal's closing line.
+// The main window against the simulated transmitter on a pseudo-terminal: what it shows of
+// connecting and of a silent device, going offline, the settings prompt, a dying worker, the
+// poll interval box, and the journal's closing line. The cycles themselves are tested
+// without a window (tests/session).
 #include "app/app_windows.h"
 #include "app/main_window.h"
-#include "app/program.h"
 #include "base/cp1251.h"
 #include "base/string_table.h"
 #include "connect/form_connecting.h"
 #include "connect/form_setup_com.h"
 #include "link/modbus_rtu.h"
+#include "session/program.h"
 #include "support/journal_lines.h"
 #include "support/sim_runner.h"
 
@@ -90,7 +91,7 @@ class TestMainWindow : public QObject {
     void onlineConnectsAndPolls() {
         Launch();
         QCOMPARE(form_->StatusText(1), Str(5));
-        form_->MenuOnlineClick();
+        form_->GoOnline();
         QVERIFY(Journalled(QStringLiteral("[inf] Открыт порт ") + sim_->Link()));
         QCOMPARE(p_->Worker.WorkMode.load(), kModeOnline);
         QVERIFY(Connecting()->isVisible());
@@ -104,7 +105,7 @@ class TestMainWindow : public QObject {
         // Polling goes on every interval: the stamps keep moving.
         const double first = p_->Image.RegTime[301];
         QTRY_VERIFY_WITH_TIMEOUT(p_->Image.RegTime[301] > first, 5000);
-        QVERIFY(form_->TimerPoll()->isActive());
+        QVERIFY(form_->Connection().PollTimer().isActive());
     }
 
     void silentDeviceGoesOfflineWhenAsked() {
@@ -115,9 +116,9 @@ class TestMainWindow : public QObject {
                  true);
         // A long interval leaves the silent cycle (three tries of every entry) well inside
         // its budget, so the tick after it sees "nothing answered".
-        form_->SetPollInterval(5000);
+        form_->Connection().SetPollInterval(5000);
         QCOMPARE(sim_->Command(QStringLiteral("silent on")).left(2), QStringLiteral("ok"));
-        form_->MenuOnlineClick();
+        form_->GoOnline();
         QVERIFY(Connecting()->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")),
                                  20000);
@@ -130,51 +131,15 @@ class TestMainWindow : public QObject {
         QCOMPARE(Connecting()->findChild<QLabel*>(QStringLiteral("Label1"))->text(), Str(900));
     }
 
-    void deviceFallingSilentIsJournalled() {
-        Launch();
-        form_->SetPollInterval(5000);
-        form_->MenuOnlineClick();
-        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 10000);
-        QCOMPARE(sim_->Command(QStringLiteral("silent on")).left(2), QStringLiteral("ok"));
-        QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")),
-                                 20000);
-        // Without "Отключать если нет ответа" the program stays online and keeps trying.
-        QCOMPARE(p_->Worker.WorkMode.load(), kModeOnline);
-        QCOMPARE(sim_->Command(QStringLiteral("silent off")).left(2), QStringLiteral("ok"));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            Journalled(QStringLiteral("[err] MassFlow - Ошибка связи: получено 0 байт")), 15000);
-    }
-
-    void pollCycleOverItsBudgetDisconnects() {
-        Launch();
-        form_->MenuOnlineClick();
-        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 10000);
-        // A long operation holds the worker (it always serves the operation list first), so
-        // the poll cycle started meanwhile cannot finish within its budget of ticks: one
-        // error 121 a tick, then 115 and the program disconnects.
-        QCOMPARE(sim_->Command(QStringLiteral("fault delay 60")).left(2), QStringLiteral("ok"));
-        QTRY_VERIFY_WITH_TIMEOUT(p_->Lists->OpList.Idle() && !p_->Lists->OpList.Busy.load(), 5000);
-        ModbusList& op = p_->Lists->OpList;
-        p_->Lists->ResetList(op);
-        for (int i = 0; i < 200; ++i) op.AppendRead(300, 1);
-        op.Launch();
-        form_->StartOpList();
-        QTRY_VERIFY_WITH_TIMEOUT(Journalled(Str(115)), 30000);
-        QVERIFY(CountJournalled(Str(121)) >= 2);
-        QTRY_COMPARE_WITH_TIMEOUT(p_->Worker.WorkMode.load(), kModeOffline, 5000);
-        QVERIFY(!form_->TimerPoll()->isActive());
-        QVERIFY(!p_->Com.IsOpen());
-    }
-
     void offlineReleasesAndSettingsAskFirst() {
         Launch();
-        form_->MenuOnlineClick();
+        form_->GoOnline();
         QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 5000);
         answer_ = QMessageBox::No;
-        form_->N15Click();  // declined: still online, nothing else happens
+        form_->OpenComSettings();  // declined: still online, nothing else happens
         QCOMPARE(messages_.value(0), Str(123));
         QCOMPARE(p_->Worker.WorkMode.load(), kModeOnline);
-        form_->MenuOfflineClick();
+        form_->GoOffline();
         QCOMPARE(p_->Worker.WorkMode.load(), kModeOffline);
         QVERIFY(Journalled(QStringLiteral("[inf] Закрыт порт ") + sim_->Link()));
         QCOMPARE(form_->StatusText(1), Str(5));
@@ -191,19 +156,19 @@ class TestMainWindow : public QObject {
         p_->Lists->ResetList(op);
         op.AppendRead(300, 2);
         op.Launch();
-        form_->StartOpList();
+        form_->Connection().StartOperation();
         QTRY_VERIFY_WITH_TIMEOUT(p_->Worker.WorkerDead.load(), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(!form_->TimerOp()->isActive(), 5000);
-        QTest::qWait(200);
-        QCOMPARE(messages_.count(Str(145)), 0);  // the list came back: its tick found it done
-        // Any later tick or wait reports the dead worker once and stops the timers.
-        form_->TimerPoll()->start();
+        QTRY_COMPARE_WITH_TIMEOUT(messages_.count(Str(145)), 1, 5000);
+        QVERIFY(!form_->Connection().OperationTimer().isActive());
+        // Any later tick or wait finds the dead worker again: no second box.
+        form_->Connection().PollTimer().start();
         p_->Lists->ResetList(p_->Lists->PollList);
         p_->Lists->PollList.AppendRead(300, 2);
         p_->Lists->PollList.Launch();
-        QTRY_COMPARE_WITH_TIMEOUT(messages_.count(Str(145)), 1, 5000);
-        QVERIFY(!form_->TimerPoll()->isActive());
-        QVERIFY(Journalled(QStringLiteral("[err] ") + Str(144)));
+        QTRY_VERIFY_WITH_TIMEOUT(!form_->Connection().PollTimer().isActive(), 5000);
+        form_->GoOffline();
+        QCOMPARE(messages_.count(Str(145)), 1);
+        QCOMPARE(testing::CountJournalled(p_->JournalList, Str(144)), 1);
         p_->Worker.File = nullptr;
     }
 
@@ -218,8 +183,8 @@ class TestMainWindow : public QObject {
                 [&] { QCOMPARE(prompt, Str(143)); }();
                 return std::optional<QString>(QString::fromLatin1(c.typed));
             });
-            form_->MenuPollIntervalClick();
-            QCOMPARE(form_->TimerPoll()->interval(), c.interval);
+            form_->AskPollInterval();
+            QCOMPARE(form_->Connection().PollTimer().interval(), c.interval);
         }
     }
 
@@ -244,12 +209,12 @@ class TestMainWindow : public QObject {
 
     void vanishedPortEndsInNoAnswer() {
         Launch();
-        form_->MenuOnlineClick();
+        form_->GoOnline();
         QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 5000);
         sim_->Stop();  // the adapter is pulled out
         QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")),
                                  15000);
-        form_->MenuOfflineClick();
+        form_->GoOffline();
         QCOMPARE(p_->Worker.WorkMode.load(), kModeOffline);
     }
 };

@@ -4,11 +4,11 @@
 #include "app/app_windows.h"
 #include "app/main_window.h"
 #include "app/navigation.h"
-#include "app/program.h"
 #include "base/string_table.h"
 #include "connect/form_setup_com.h"
 #include "model/param_table.h"
 #include "pages/value_service.h"
+#include "session/program.h"
 #include "support/journal_lines.h"
 #include "support/sim_runner.h"
 
@@ -38,7 +38,8 @@ class TestPages : public QObject {
     }
     bool Idle() const {
         return p_->Lists->OpList.Idle() && !p_->Lists->OpList.Busy.load() &&
-               !form_->TimerOp()->isActive() && !form_->TimerRetry()->isActive();
+               !form_->Connection().OperationTimer().isActive() &&
+               !form_->Connection().RetryTimer().isActive();
     }
     // Clicks the tree node and waits for its page.
     bool Open(int node) {
@@ -59,7 +60,7 @@ class TestPages : public QObject {
         }
         form_->SelectNode(node);
         if (tree->currentItem() == nullptr) return false;
-        form_->TreeView1Click();
+        form_->OpenSelectedNode();
         const int page = NodePage(node, p_->Image);
         return QTest::qWaitFor([&] { return Idle() && form_->ActivePage() == page; }, 10000);
     }
@@ -88,7 +89,7 @@ class TestPages : public QObject {
         form_->SetMessageBox(answer);
         form_->findChild<TFormSetupCom*>()->SetMessageBox(answer);
         form_->show();
-        form_->MenuOnlineClick();
+        form_->GoOnline();
         QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 10000);
     }
     void cleanupTestCase() {
@@ -141,7 +142,7 @@ class TestPages : public QObject {
         combo->setCurrentIndex(wanted);
         Q_EMIT combo->activated(wanted);
         QVERIFY(Find<QWidget>("ButtonSave")->isEnabled());
-        form_->ButtonSaveClick();
+        form_->SavePage();
         QTRY_VERIFY_WITH_TIMEOUT(
             Journalled(
                 QStringLiteral("SumMode1 - Новые значения успешно записаны в память расходомера.")),
@@ -159,7 +160,7 @@ class TestPages : public QObject {
         const QString shown = edit->text();
         edit->setText(QStringLiteral("12345"));
         Q_EMIT edit->textEdited(edit->text());
-        form_->ButtonCancelClick();
+        form_->RereadPage();
         QTRY_VERIFY_WITH_TIMEOUT(Idle() && edit->text() == shown, 10000);
     }
 
@@ -185,7 +186,7 @@ class TestPages : public QObject {
             Q_EMIT shock->textEdited(shock->text());
             value->setText(QString::fromLatin1(c.typed));
             Q_EMIT value->textEdited(value->text());
-            form_->ButtonSaveClick();
+            form_->SavePage();
             QCOMPARE(messages_.value(0), c.message);
             QVERIFY(p_->Lists->OpList.Idle());
             QCOMPARE(p_->Lists->OpList.Len, 0);
@@ -196,7 +197,7 @@ class TestPages : public QObject {
         QVERIFY(Open(28));
         value->setText(QStringLiteral("1,5"));
         Q_EMIT value->textEdited(value->text());
-        form_->ButtonSaveClick();
+        form_->SavePage();
         QVERIFY(messages_.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(Idle(), 10000);
         QCOMPARE(p_->Image.ReadFloat(424), 1.5f);

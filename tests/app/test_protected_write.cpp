@@ -2,11 +2,11 @@
 // the access key, the values and the closing 0 into the operation list in the order the
 // device needs (the list runs from its last entry), and the simulated transmitter, which
 // refuses those registers without the key, takes them.
-#include "app/program.h"
 #include "link/modbus_rtu.h"
 #include "link/thread_com.h"
 #include "model/register_ids.h"
 #include "pages/page_requests.h"
+#include "session/program.h"
 #include "tests/support/sim_runner.h"
 
 #include <gtest/gtest.h>

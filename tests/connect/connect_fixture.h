@@ -3,10 +3,10 @@
 // and recorded in place of the user.
 #pragma once
 
-#include "app/program.h"
 #include "connect/form_setup_com.h"
 #include "connect/port_enumeration.h"
 #include "link/thread_com.h"
+#include "session/program.h"
 
 #include <QList>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 // The lines the journal list shows, for tests that check what the program journalled.
 #pragma once
 
-#include "app/journal_model.h"
+#include "session/journal_model.h"
 
 #include <QStringList>
 

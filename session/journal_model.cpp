@@ -28,8 +28,13 @@ QHash<int, QByteArray> JournalModel::roleNames() const {
 }
 
 void JournalModel::Append(const QString& line, int level) {
-    // One row per insertion notice: a view costs O(1) per appended row (given uniform item
-    // sizes), and a vector appends in amortised constant time.
+    // One row per notice: a view costs O(1) per appended or removed row (given uniform item
+    // sizes), and a deque adds at the back and drops at the front in constant time.
+    if (rows_.size() >= static_cast<std::size_t>(kMaxRows)) {
+        beginRemoveRows(QModelIndex(), 0, 0);
+        rows_.pop_front();
+        endRemoveRows();
+    }
     const int row = static_cast<int>(rows_.size());
     beginInsertRows(QModelIndex(), row, row);
     rows_.push_back(Row{line, level});

@@ -1,10 +1,10 @@
 // Distribution of finished lists: newest-wins into the image, controls told only once an
 // entry is complete, failures and writes journalled by parameter name, the measuring-module
 // answers, and the refreshes the list's flags ask for.
-#include "app/distribute.h"
-#include "app/program.h"
 #include "link/modbus_rtu.h"
 #include "model/register_ids.h"
+#include "session/distribute.h"
+#include "session/program.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +109,7 @@ TEST_F(DistributeFixture, MeasuringModuleAnswers) {
     for (int k = 0; k < 8; ++k) {
         Op.Values[static_cast<std::size_t>(k / 2)] |=
             static_cast<std::uint16_t>(answer[k] << (8 * (k % 2)));
+        Op.Stamps[static_cast<std::size_t>(k / 2)] = 1.0;  // received
     }
     // ADC codes: six 32-bit values from the third data byte on.
     const int e = Op.Append(kFnDspExchange, kDspReadAdc, 26, 0, 13);
@@ -129,6 +130,14 @@ TEST_F(DistributeFixture, MeasuringModuleAnswers) {
     EXPECT_EQ(bytes, QByteArray("\x11\x22\x33\x44", 4));
     EXPECT_EQ(codes[0], 5);
     EXPECT_EQ(codes[1], -1);
+    // A parameter read that succeeded without data (file mode has no module) shows nothing:
+    // its slots may hold anything, here a plausible parameter 2.
+    p.Lists->ResetList(Op);
+    Op.Append(kFnDspExchange, kDspReadParam, 8, 2, 6);
+    Op.Values[1] = 2 << 8;
+    number = -1;
+    DistributeResults(p, Op, hooks);
+    EXPECT_EQ(number, -1);
     // Parameter write: journalled with the name of the parameter in the 4th answer byte.
     p.Lists->ResetList(Op);
     Op.Append(kFnDspExchange, kDspWriteParam, 6, 4, 3);

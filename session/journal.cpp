@@ -1,8 +1,8 @@
 #include "journal.h"
 
-#include "app/journal_model.h"
 #include "base/cp1251.h"
 #include "base/string_table.h"
+#include "session/journal_model.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,7 +58,7 @@ void Journal::Open() {
 
 void Journal::Close() {
     if (!opened_) return;
-    WriteJournal(Str(127) + QStringLiteral("\r\n"), kJournalInfo);
+    WriteJournal(Str(kStrProgramEnd) + QStringLiteral("\r\n"), kJournalInfo);
     file_.reset();
     opened_ = false;
 }

@@ -1,5 +1,5 @@
 // The journal list: rows with their level, the newest row announced for the view to select.
-#include "app/journal_model.h"
+#include "session/journal_model.h"
 
 #include <gtest/gtest.h>
 
@@ -32,14 +32,22 @@ TEST(JournalModel, AppendAnnouncesTheNewRowAndClearEmptiesTheList) {
     EXPECT_EQ(announced.back(), 0);
 }
 
-// A day of a busy journal: every line kept, in order.
-TEST(JournalModel, HoldsADayOfLines) {
+// A silent device adds lines every second for days: the list keeps the newest kMaxRows in
+// order, the view hears of each dropped row, and the announced row is the newest one.
+TEST(JournalModel, KeepsTheNewestLinesOnly) {
     JournalModel model;
-    for (int i = 0; i < 50000; ++i) model.Append(QString::number(i), i % 2 + 1);
-    ASSERT_EQ(model.rowCount(), 50000);
-    EXPECT_EQ(model.LastRow(), 49999);
-    EXPECT_EQ(model.data(model.index(49999)).toString(), u"49999"_s);
-    EXPECT_EQ(model.data(model.index(12345), JournalModel::LevelRole).toInt(), 2);
+    int removed = 0;
+    int lastAnnounced = -1;
+    QObject::connect(&model, &QAbstractItemModel::rowsRemoved, [&] { ++removed; });
+    QObject::connect(&model, &JournalModel::LineAppended, [&](int row) { lastAnnounced = row; });
+    const int total = JournalModel::kMaxRows + 2500;
+    for (int i = 0; i < total; ++i) model.Append(QString::number(i), i % 2 + 1);
+    ASSERT_EQ(model.rowCount(), JournalModel::kMaxRows);
+    EXPECT_EQ(removed, 2500);
+    EXPECT_EQ(lastAnnounced, JournalModel::kMaxRows - 1);
+    EXPECT_EQ(model.data(model.index(0)).toString(), QString::number(2500));
+    EXPECT_EQ(model.data(model.index(model.LastRow())).toString(), QString::number(total - 1));
+    EXPECT_EQ(model.data(model.index(1), JournalModel::LevelRole).toInt(), 2501 % 2 + 1);
 }
 
 }  // namespace

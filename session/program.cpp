@@ -26,7 +26,7 @@ bool WaitFor(Program& p, ModbusList& L, int sleeps) {
             if (p.OnWorkerDead) p.OnWorkerDead();
         });
     } catch (const WorkerDeadError&) {
-        throw UserError(Str(145));
+        throw UserError(Str(kStrWorkerStoppedRestart));
     }
 }
 

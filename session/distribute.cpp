@@ -1,9 +1,9 @@
 #include "distribute.h"
 
-#include "app/program.h"
 #include "base/string_table.h"
 #include "link/modbus_rtu.h"
 #include "model/param_table.h"
+#include "session/program.h"
 
 #include <cstring>
 
@@ -20,6 +20,18 @@ std::uint8_t DataByte(const ModbusList& L, int s, int k) {
     return static_cast<std::uint8_t>(k % 2 == 0 ? (w & 0xFF) : (w >> 8));
 }
 
+// The answer of a parameter read: four bytes of header (the fourth the parameter's number),
+// then the value.
+constexpr int kDspParamHeaderBytes = 4;
+
+// Whether the slots holding the first n answer bytes from slot s on carry a reception stamp.
+bool Received(const ModbusList& L, int s, int n) {
+    for (int slot = s; slot < s + (n + 1) / 2; ++slot) {
+        if (slot < 0 || slot >= kListSlots || L.Stamps[At(slot)] <= 0) return false;
+    }
+    return true;
+}
+
 QString EntryName(const ModbusList& L, int e) {
     const int start = L.Start[At(e)];
     const int row = L.Func[At(e)] == kFnDspExchange ? DspRow(start) : RegRow(start);
@@ -30,10 +42,14 @@ void DistributeDsp(Program& p, ModbusList& L, int e, const DistributeHooks& h, b
     const int s = L.Slot[At(e)];
     switch (L.Start[At(e)]) {
         case kDspReadParam: {
+            // The parameter's number and value are what the module answered only where the
+            // slots were filled by an answer: file mode, for one, succeeds with no data.
+            if (!Received(L, s, kDspParamHeaderBytes)) return;
             const int n = DataByte(L, s, 3);
             const int row = DspRow(n);
             if (!IsDspRow(row) || ParamRegs[At(row)].Reg != n) return;
             const int size = std::min(ParamRegs[At(row)].DspSize, 4);
+            if (!Received(L, s, kDspParamHeaderBytes + size)) return;
             QByteArray bytes(size, '\0');
             for (int k = 0; k < size; ++k) bytes[k] = static_cast<char>(DataByte(L, s, 4 + k));
             if (h.DspValueArrived) h.DspValueArrived(n, bytes);
@@ -42,7 +58,8 @@ void DistributeDsp(Program& p, ModbusList& L, int e, const DistributeHooks& h, b
         case kDspWriteParam: {
             const int row = DspRow(DataByte(L, s, 3));
             const QString name = IsParamRow(row) ? ParamName(row) : QString();
-            p.Log.WriteJournal(name + QStringLiteral(" - ") + Str(online ? 119 : 120),
+            p.Log.WriteJournal(name + QStringLiteral(" - ") +
+                                   Str(online ? kStrWrittenToDevice : kStrWrittenToFile),
                                kJournalInfo);
             break;
         }
@@ -102,7 +119,8 @@ int DistributeResults(Program& p, ModbusList& L, const DistributeHooks& h) {
                 kJournalError);
             ++failed;
         } else if (func == kFnWriteHolding) {
-            p.Log.WriteJournal(EntryName(L, e) + QStringLiteral(" - ") + Str(online ? 119 : 120),
+            p.Log.WriteJournal(EntryName(L, e) + QStringLiteral(" - ") +
+                                   Str(online ? kStrWrittenToDevice : kStrWrittenToFile),
                                kJournalInfo);
         } else if (func == kFnDspExchange) {
             DistributeDsp(p, L, e, h, online);

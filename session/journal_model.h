@@ -1,11 +1,12 @@
-// The lines the journal shows in the main window's list: a whole day of them (tens of
-// thousands) held without slowing the window, each with its level so errors can be coloured.
+// The lines the journal shows in the main window's list, each with its level so errors can be
+// coloured. The list holds the newest kMaxRows lines: a silent device adds lines every second
+// for as long as the program runs, and the day's file keeps them all anyway.
 #pragma once
 
 #include <QAbstractListModel>
 #include <QString>
 
-#include <vector>
+#include <deque>
 
 namespace tarvix {
 
@@ -17,14 +18,17 @@ class JournalModel : public QAbstractListModel {
     // -1 a line whose file write failed).
     enum Role { LevelRole = Qt::UserRole + 1 };
 
+    // The most lines the list keeps; the oldest go first.
+    static constexpr int kMaxRows = 10000;
+
     explicit JournalModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    // Adds the line at the end and announces it with LineAppended, which the view connects
-    // to select the row and scroll to it.
+    // Adds the line at the end (dropping the oldest line when the list is full) and announces
+    // it with LineAppended, which the view connects to select the row and scroll to it.
     void Append(const QString& line, int level);
 
     // Empties the list (menu "Очистить"); the journal file is not touched.
@@ -41,7 +45,7 @@ class JournalModel : public QAbstractListModel {
         QString text;
         int level;
     };
-    std::vector<Row> rows_;
+    std::deque<Row> rows_;
 };
 
 }  // namespace tarvix

@@ -3,14 +3,14 @@
 // every window; a test makes a fresh one on a temporary folder.
 #pragma once
 
-#include "app/journal.h"
-#include "app/journal_model.h"
 #include "base/ini_file.h"
 #include "link/com_setup.h"
 #include "link/list_ops.h"
 #include "link/modbus_list.h"
 #include "link/thread_com.h"
 #include "model/register_image.h"
+#include "session/journal.h"
+#include "session/journal_model.h"
 
 #include <QString>
 

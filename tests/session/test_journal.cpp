@@ -1,9 +1,9 @@
 // The journal: the bytes of the day's file, what the list shows under each filter, and the
 // failures a user meets (a second copy of the program, a full disk, no "Logs" folder).
-#include "app/journal.h"
+#include "session/journal.h"
 
-#include "app/journal_model.h"
 #include "base/string_table.h"
+#include "session/journal_model.h"
 
 #include <QDir>
 #include <QFile>
