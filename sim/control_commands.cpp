@@ -209,7 +209,14 @@ ControlReply ExecuteCommand(Slave& s, std::string_view line) {
         const LinkSettings l = s.device.Link();
         std::ostringstream o;
         o << "ok address=" << l.address << " baud=" << BaudOfIndex(l.baudIndex)
-          << " parity=" << l.parity << ' ' << s.faults.Describe() << ' ' << s.DescribeStats();
+          << " parity=" << l.parity << ' ' << s.faults.Describe()
+          << " board-error=" << s.device.Board().offsetMa << ':' << s.device.Board().gain
+          << " file10-delay=";
+        if (s.file10DelayMs >= 0)
+            o << s.file10DelayMs;
+        else
+            o << "auto";
+        o << ' ' << s.DescribeStats();
         return {o.str()};
     }
     if (c == "stats") return {"ok " + s.DescribeStats()};

@@ -130,11 +130,32 @@ TEST(SimControl, FactoryKeepsTheLineSettings) {
 }
 
 TEST(SimOptions, FaultOptionsBecomeControlCommands) {
-    const char* argv[] = {
-        "tarvix-sim", "--link",      "/tmp/l",   "--address", "5",
-        "--baud",     "9600",        "--parity", "even",      "--fault",
-        "delay:700",  "--exception", "301:4",    "--silent",  "--random-faults",
-        "0.05",       "--seed",      "42",       "--exec",    "process massflow 0"};
+    const char* argv[] = {"tarvix-sim",
+                          "--link",
+                          "/tmp/l",
+                          "--address",
+                          "5",
+                          "--baud",
+                          "9600",
+                          "--parity",
+                          "even",
+                          "--fault",
+                          "delay:700",
+                          "--exception",
+                          "301:4",
+                          "--silent",
+                          "--random-faults",
+                          "0.05",
+                          "--seed",
+                          "42",
+                          "--exec",
+                          "process massflow 0",
+                          "--dsp-fault",
+                          "11:silent",
+                          "--board-error",
+                          "0.05:1.01",
+                          "--file10-delay",
+                          "300"};
     SimOptions o;
     std::string error;
     ASSERT_TRUE(ParseOptions(static_cast<int>(std::size(argv)), argv, &o, &error)) << error;
@@ -142,9 +163,10 @@ TEST(SimOptions, FaultOptionsBecomeControlCommands) {
     EXPECT_EQ(o.baud, 9600);
     EXPECT_EQ(o.parity, 2);
     EXPECT_EQ(o.seed, 42u);
-    EXPECT_EQ(o.commands,
-              (std::vector<std::string>{"fault delay 700", "exception 301 4", "silent on",
-                                        "random-faults 0.05", "process massflow 0"}));
+    EXPECT_EQ(o.commands, (std::vector<std::string>{"fault delay 700", "exception 301 4",
+                                                    "silent on", "random-faults 0.05",
+                                                    "process massflow 0", "dsp-fault 11 silent",
+                                                    "board-error 0.05 1.01", "file10-delay 300"}));
     Slave s;
     for (const auto& c : o.commands) EXPECT_EQ(Do(s, c.c_str()), "ok") << c;
 }
