@@ -215,7 +215,7 @@ TEST_F(SimConditions, ChosenAdcCodesAndSamplesReachTheMaster) {
 
 TEST_F(SimConditions, SignalFileRecordsTakeTheDevicesTime) {
     StartAndOpen(
-        {QStringLiteral("--freeze"), QStringLiteral("--file10-delay"), QStringLiteral("300")});
+        {QStringLiteral("--freeze"), QStringLiteral("--file10-delay"), QStringLiteral("600")});
     ASSERT_TRUE(Record());
     com.AnsDelay = 1000;
     SignalBufferArray buffer{};
@@ -228,9 +228,9 @@ TEST_F(SimConditions, SignalFileRecordsTakeTheDevicesTime) {
         EXPECT_EQ(ExecuteTransaction(com, list), kResultOk);
         return std::chrono::steady_clock::now() - start;
     };
-    EXPECT_GE(readRecord(), 300ms);
+    EXPECT_GE(readRecord(), 600ms);
     ASSERT_EQ(sim.Command(QStringLiteral("file10-delay 0")), "ok");
-    EXPECT_LT(readRecord(), 200ms);
+    EXPECT_LT(readRecord(), 400ms);
 }
 
 TEST_F(SimConditions, RelayedRequestsWaitForTheModuleAfterItsReset) {
