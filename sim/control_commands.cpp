@@ -3,69 +3,14 @@
 
 #include "model/register_ids.h"
 #include "sim/config_file.h"
+#include "sim/control_injection.h"
+#include "sim/control_parse.h"
 #include "sim/slave.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <sstream>
-#include <vector>
 
 namespace tarvix::sim {
 namespace {
-
-using Args = std::vector<std::string>;
-
-std::vector<std::string> Split(std::string_view line) {
-    std::vector<std::string> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-        const std::size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
-        if (i > start) words.emplace_back(line.substr(start, i - start));
-    }
-    return words;
-}
-
-// Decimal, or hexadecimal with "0x".
-bool ParseInt(const std::string& s, long long* v) {
-    const bool hex = s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X');
-    const char* first = s.data() + (hex ? 2 : 0);
-    const char* last = s.data() + s.size();
-    const auto r = std::from_chars(first, last, *v, hex ? 16 : 10);
-    return r.ec == std::errc() && r.ptr == last;
-}
-
-bool ParseDouble(const std::string& s, double* v) {
-    const auto r = std::from_chars(s.data(), s.data() + s.size(), *v);
-    return r.ec == std::errc() && r.ptr == s.data() + s.size() && std::isfinite(*v);
-}
-
-bool ParseOnOff(const std::string& s, bool* on) {
-    if (s == "on" || s == "1") return *on = true, true;
-    if (s == "off" || s == "0") return *on = false, true;
-    return false;
-}
-
-// A register by number or by parameter name (the row's register, the low half of a float).
-bool ParseReg(const std::string& s, int* reg) {
-    long long v = 0;
-    if (ParseInt(s, &v)) {
-        *reg = static_cast<int>(v);
-        return RegisterMap::InRange(*reg);
-    }
-    *reg = RegisterMap::Instance().Find(s);
-    return *reg >= 0;
-}
-
-std::string Error(const std::string& why) { return "error " + why; }
-
-std::string FormatFloat(float f) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(f));
-    return buf;
-}
 
 std::string Fault(Slave& s, const Args& a) {
     if (a.size() < 2)
@@ -138,14 +83,14 @@ std::string Get(Slave& s, const Args& a, bool raw) {
 
 std::string Notice(Slave& s, const Args& a) {
     if (a.size() == 2 && a[1] == "clear") {
-        for (int slot = 1; slot <= 8; ++slot) s.device.HoldNotice(slot, 0);
+        for (int slot = 1; slot <= Device::kMaxNotices; ++slot) s.device.HoldNotice(slot, 0);
         return "ok";
     }
     long long slot = 0, word = 0;
     if (a.size() != 3 || !ParseInt(a[1], &slot) || !ParseInt(a[2], &word) || word < 0 ||
         word > 0xFFFF ||
         !s.device.HoldNotice(static_cast<int>(slot), static_cast<std::uint16_t>(word))) {
-        return Error("usage: notice SLOT(1..8) WORD | notice clear");
+        return Error("usage: notice SLOT(1..15) WORD | notice clear");
     }
     return "ok";
 }
@@ -212,32 +157,37 @@ std::string File(Slave& s, const Args& a) {
 
 }  // namespace
 
-const char* ControlHelp() {
-    return "  help                          this list\n"
-           "  status                        address, link settings, faults, counters\n"
-           "  silent on|off                 stop answering (and executing) everything\n"
-           "  fault none|crc|address|truncate [next N]\n"
-           "  fault delay MS [next N]       answer MS later (beyond the master's time-out)\n"
-           "  fault trickle MS [next N]     answer byte by byte, MS apart\n"
-           "                                'next N': only the next N answers, then none\n"
-           "  exception REG CODE            answer CODE to reads/writes touching REG (0 ends)\n"
-           "  exception clear\n"
-           "  random-faults RATE            a random fault on this share of answers (0..1)\n"
-           "  get REG | getw REG            a value (a float's value for a float) | a raw word\n"
-           "  set REG VALUE                 a word, behind the master's back (no write rules)\n"
-           "  setf REG VALUE                a float, by either of its registers\n"
-           "  notice SLOT WORD | notice clear   hold a status message (e.g. 0x2001) in slot 1..8\n"
-           "  switch write|keys on|off      the micro switches (write lock, key lock)\n"
-           "  jumper on|off                 the FRAM jumper for registers 1300..1399\n"
-           "  input 1|2 on|off              the discrete inputs\n"
-           "  process massflow KG_H | density KG_M3 (0 = water) | temperature C | noise SCALE\n"
-           "  freeze on|off                 hold the process exactly at its set points\n"
-           "  dsp get N | dsp set N VALUE | dsp reset   measuring-module EEPROM, restart\n"
-           "  factory                       back to the factory configuration\n"
-           "  save FILE | load FILE         configuration file (*.mbr)\n"
-           "  stats                         frame counters\n"
-           "  quit                          end the simulator (saving with --save)\n"
-           "  REG is a register number (decimal or 0x..) or a parameter name (MassFlow).\n";
+std::string ControlHelp() {
+    std::string text =
+        "  help                          this list\n"
+        "  status                        address, link settings, faults, counters\n"
+        "  silent on|off                 stop answering (and executing) everything\n"
+        "  fault none|crc|address|truncate [next N]\n"
+        "  fault delay MS [next N]       answer MS later (beyond the master's time-out)\n"
+        "  fault trickle MS [next N]     answer byte by byte, MS apart\n"
+        "                                'next N': only the next N answers, then none\n"
+        "  exception REG CODE            answer CODE to reads/writes touching REG (0 ends)\n"
+        "  exception clear\n"
+        "  random-faults RATE            a random fault on this share of answers (0..1)\n"
+        "  get REG | getw REG            a value (a float's value for a float) | a raw word\n"
+        "  set REG VALUE                 a word, behind the master's back (no write rules)\n"
+        "  setf REG VALUE                a float, by either of its registers\n"
+        "  notice SLOT WORD | notice clear   hold a status message (e.g. 0x2001) in slot\n"
+        "                                1..15 (beyond 8 only the count field shows it)\n"
+        "  switch write|keys on|off      the micro switches (write lock, key lock)\n"
+        "  jumper on|off                 the FRAM jumper for registers 1300..1399\n"
+        "  input 1|2 on|off              the discrete inputs\n"
+        "  process massflow KG_H | density KG_M3 (0 = water) | temperature C | noise SCALE\n"
+        "  freeze on|off                 hold the process exactly at its set points\n"
+        "  dsp get N | dsp set N VALUE | dsp reset   measuring-module EEPROM, restart\n"
+        "  factory                       back to the factory configuration (also drops\n"
+        "                                held messages and registers)\n"
+        "  save FILE | load FILE         configuration file (*.mbr)\n"
+        "  stats                         frame counters\n"
+        "  quit                          end the simulator (saving with --save)\n"
+        "  REG is a register number (decimal or 0x..) or a parameter name (MassFlow).\n"
+        "Device conditions:\n";
+    return text + InjectionHelp();
 }
 
 ControlReply ExecuteCommand(Slave& s, std::string_view line) {
@@ -250,7 +200,8 @@ ControlReply ExecuteCommand(Slave& s, std::string_view line) {
     if (c == "help") {
         return {
             "ok commands: status silent fault exception random-faults get getw set setf notice "
-            "switch jumper input process freeze dsp factory save load stats quit "
+            "switch jumper input process freeze dsp factory save load stats quit hold adc "
+            "signal dsp-fault ammeter board-error file10-delay "
             "(tarvix-sim --help explains them)"};
     }
     if (c == "quit") return {"ok", true};
@@ -258,7 +209,14 @@ ControlReply ExecuteCommand(Slave& s, std::string_view line) {
         const LinkSettings l = s.device.Link();
         std::ostringstream o;
         o << "ok address=" << l.address << " baud=" << BaudOfIndex(l.baudIndex)
-          << " parity=" << l.parity << ' ' << s.faults.Describe() << ' ' << s.DescribeStats();
+          << " parity=" << l.parity << ' ' << s.faults.Describe()
+          << " board-error=" << s.device.Board().offsetMa << ':' << s.device.Board().gain
+          << " file10-delay=";
+        if (s.file10DelayMs >= 0)
+            o << s.file10DelayMs;
+        else
+            o << "auto";
+        o << ' ' << s.DescribeStats();
         return {o.str()};
     }
     if (c == "stats") return {"ok " + s.DescribeStats()};
@@ -302,6 +260,7 @@ ControlReply ExecuteCommand(Slave& s, std::string_view line) {
         return {"ok"};
     }
     if (c == "save" || c == "load") return {File(s, a)};
+    if (std::string reply; ExecuteInjection(s, a, &reply)) return {reply};
     return {Error("unknown command or wrong arguments: '" + std::string(line) + "' (try help)")};
 }
 

@@ -17,7 +17,7 @@ struct ControlReply {
 
 ControlReply ExecuteCommand(Slave& slave, std::string_view line);
 
-// The command list as `help` prints it (also part of --help).
-const char* ControlHelp();
+// The command list (part of --help).
+std::string ControlHelp();
 
 }  // namespace tarvix::sim

@@ -3,7 +3,9 @@
 #include "sim/device_layout.h"
 
 #include "link/crc16.h"
+#include "link/modbus_rtu.h"
 #include "model/register_ids.h"
+#include "sim/request_handler.h"
 
 #include <algorithm>
 #include <bit>
@@ -16,7 +18,6 @@ constexpr int kBauds[] = {1200, 2400, 4800, 9600, 14400, 19200, 28800, 38400, 57
 // File 10 is a window on the measuring module's signal memory: 4 channels x 1000 samples
 // of 32 bits, low word first. Every record read from it ends with two check words, the
 // CRC-16 of the data words' bytes and the record number, which the master drops.
-constexpr int kSignalFile = 10;
 constexpr int kSignalFileWords = DspModule::kChannels * DspModule::kSamples * 2;
 
 }  // namespace
@@ -84,10 +85,42 @@ void Device::SetMicroSwitches(bool writeLock, bool keyLock) {
 }
 
 bool Device::HoldNotice(int slot, std::uint16_t word) {
-    if (slot < 1 || slot > 8) return false;
+    if (slot < 1 || slot > kMaxNotices) return false;
     heldNotices_[static_cast<std::size_t>(slot - 1)] = word;
     Status();
     return true;
+}
+
+bool Device::HoldRegister(int reg, std::uint16_t value) {
+    if (!RegisterMap::InRange(reg)) return false;
+    Held* place = nullptr;
+    for (Held& h : holds_) {
+        if (h.reg == reg) place = &h;
+        if (h.reg < 0 && place == nullptr) place = &h;
+    }
+    if (place == nullptr) return false;
+    *place = {reg, value};
+    ApplyHolds();
+    return true;
+}
+
+void Device::ReleaseRegister(int reg) {
+    for (Held& h : holds_) {
+        if (h.reg == reg) h = Held{};
+    }
+}
+
+void Device::ReleaseRegisters() { holds_.fill(Held{}); }
+
+void Device::ApplyHolds() {
+    for (const Held& h : holds_) {
+        if (h.reg >= 0) regs_[Idx(h.reg)] = h.value;
+    }
+}
+
+void Device::SetCurrentBoard(const CurrentBoard& board) {
+    board_ = board;
+    CurrentOutput();
 }
 
 void Device::SyncFromRegisters() {
@@ -158,10 +191,15 @@ std::uint8_t Device::WriteFile(int file, int record, int length, const std::uint
 std::uint8_t Device::DspExchange(std::uint8_t sub, const std::uint8_t* data, int len,
                                  std::uint8_t* out, int* outLen) {
     *outLen = 0;
-    if (sub == 11 && writeLock_) return 5;
+    if (sub == kDspWriteParam && writeLock_) return 5;
+    if (dsp_.Starting()) {
+        ++regs_[mrTimeOutErrLink];
+        ++regs_[mrAllErrLink];
+        return kNoAnswer;
+    }
     const std::uint8_t code = dsp_.Exchange(sub, data, len, out, outLen);
     // The processor mirrors the module's serial number into its technological registers.
-    if (code == 0 && sub == 11)
+    if (code == 0 && sub == kDspWriteParam)
         regs_[mrSN_MeasureModul] = static_cast<std::uint16_t>(dsp_.Param(0));
     return code;
 }

@@ -35,8 +35,16 @@ class Device {
     static constexpr double kMaxCatchUpSeconds = 600.0;
     static constexpr double kZeroAdjustSeconds = 5.0;
     static constexpr double kRebootSeconds = 2.0;
-    static constexpr int kFiles = 10;  // file records: files 1..10
+    static constexpr int kFiles = 10;       // file records: files 1..10
+    static constexpr int kSignalFile = 10;  // the last one is the measuring module's memory
     static constexpr int kFileWords = 10000;
+    // The message list: the count field of CommonNotice has four bits, so the device keeps
+    // up to 15 messages, of which the first 8 have a register (Notice1..8).
+    static constexpr int kMaxNotices = 15;
+    static constexpr int kNoticeRegisters = 8;
+    static constexpr int kMaxHolds = 16;
+    // The two points of the current output's calibration.
+    static constexpr std::array<double, 2> kTrimPointsMa = {4.0, 20.0};
 
     explicit Device(std::uint64_t seed = 1);
 
@@ -49,6 +57,9 @@ class Device {
     std::uint8_t WriteHolding(int start, int count, const std::uint16_t* values);
     std::uint8_t ReadFile(int file, int record, int length, std::uint16_t* out) const;
     std::uint8_t WriteFile(int file, int record, int length, const std::uint16_t* words);
+    // The processor relays the request to the measuring module. While the module starts up
+    // after a reset it does not answer its link: the processor counts a time-out and the
+    // master gets no answer either (kNoAnswer).
     std::uint8_t DspExchange(std::uint8_t sub, const std::uint8_t* data, int len, std::uint8_t* out,
                              int* outLen);
     void DspReset();
@@ -80,9 +91,27 @@ class Device {
     // (registers 1300..1399). Fitted at the works.
     bool fram_jumper = true;
     void SetInput(int n, bool on);  // discrete input 1 or 2
-    // A message word (high byte type, low byte index) held in the status list, slot 1..8;
-    // 0 removes it. Held messages come first, then the device's own.
+    // A message word (high byte type, low byte index) held in the status list, slot
+    // 1..kMaxNotices; 0 removes it. Held messages come first, then the device's own.
     bool HoldNotice(int slot, std::uint16_t word);
+    // A register held at a value whatever the device computes for it (a status word, the
+    // internal ADC code), until released. At most kMaxHolds registers at once.
+    bool HoldRegister(int reg, std::uint16_t value);
+    void ReleaseRegister(int reg);
+    void ReleaseRegisters();
+
+    // The current output's own hardware: the current it really drives is
+    // gain x (the DAC current) + offset. The factory coefficients make up for the board
+    // the device left the works with; another board error makes the output read wrong on
+    // an ammeter until the output is calibrated.
+    struct CurrentBoard {
+        double offsetMa = 0.012;
+        double gain = 0.9987;
+    };
+    void SetCurrentBoard(const CurrentBoard& board);
+    const CurrentBoard& Board() const { return board_; }
+    // What an ammeter in the current loop reads now, in mA.
+    double AmmeterMa() const { return outputMa_; }
 
     LinkSettings Link() const;
     std::uint8_t Address() const { return static_cast<std::uint8_t>(Word(430)); }
@@ -102,8 +131,11 @@ class Device {
     std::uint8_t CheckWrite(int start, int count, const std::uint16_t* values) const;
     std::uint8_t CheckValue(int reg, int start, int count, const std::uint16_t* values) const;
     void AfterWrite(int start, int count);
-    bool CurrentTrimsPlausible(int start, int count, const std::uint16_t* values) const;
+    bool AdjustmentPossible(int start, int count, const std::uint16_t* values) const;
+    void RememberTrimDrive(int start, int count);
     void ComputeCurrentCoefficients();
+    double DacCurrent(double nominalMa) const;
+    void ApplyHolds();
 
     // The measuring cycle (device_measure.cpp, device_outputs.cpp, device_status.cpp).
     void Tick();
@@ -135,7 +167,18 @@ class Device {
     bool writeLock_ = false;
     bool keyLock_ = false;
     std::array<bool, 2> inputs_{};
-    std::array<std::uint16_t, 8> heldNotices_{};
+    std::array<std::uint16_t, kMaxNotices> heldNotices_{};
+    struct Held {
+        int reg = -1;  // -1: a free place
+        std::uint16_t value = 0;
+    };
+    std::array<Held, kMaxHolds> holds_{};
+
+    CurrentBoard board_;
+    double outputMa_ = 4.0;  // the current the output really drives
+    // The DAC current the output was driving at the nominal 4 and 20 mA when each trim was
+    // written, i.e. with the coefficients in force while the ammeter was read.
+    std::array<double, 2> trimDrive_{};
 
     // Measurement, base units: kg/s, m3/s, kg/m3, degrees C.
     struct Live {

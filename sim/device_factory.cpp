@@ -251,12 +251,15 @@ void Device::LoadFactory() {
     for (const auto& [reg, v] : kFloats) SetF(reg, v);
     dsp_.LoadFactoryEeprom();
     heldNotices_.fill(0);
+    holds_.fill(Held{});
     inputs_.fill(false);
     relays_.fill(Relay{});
     zeroStart_ = -1.0;
     pulses_ = 0.0;
     writeLock_ = keyLock_ = false;
     SyncFromRegisters();
+    for (std::size_t k = 0; k < trimDrive_.size(); ++k)
+        trimDrive_[k] = DacCurrent(kTrimPointsMa[k]);
     // Start from the steady state of the factory process, so the first values read are
     // already settled.
     live_ = Live{};

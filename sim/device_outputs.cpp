@@ -10,6 +10,8 @@ namespace tarvix::sim {
 namespace {
 
 constexpr double kSimulatedPulseHz = 100.0;  // pulse rate of the pulse simulation modes
+constexpr double kDacFullScaleMa = 24.0;     // the current output's 16-bit DAC
+constexpr double kDacSteps = 65535.0;
 
 }  // namespace
 
@@ -257,10 +259,15 @@ void Device::CurrentOutput() {
         }
     }
     SetF(mrCUR_Current, static_cast<float>(current));
-    // The DAC gets the current corrected by the calibration: 16 bits over 0..24 mA.
-    const double corrected = current * F(mrCUR_Current_Gain) + F(mrCUR_Current_Offset);
-    SetF(mrCUR_DacCode,
-         static_cast<float>(std::round(std::clamp(corrected, 0.0, 24.0) * 65535.0 / 24.0)));
+    // The DAC gets the current corrected by the calibration: 16 bits over 0..24 mA. What
+    // leaves the terminals is the DAC current through the board's own error.
+    const double corrected = DacCurrent(current);
+    const double code =
+        std::isfinite(corrected)
+            ? std::round(std::clamp(corrected, 0.0, kDacFullScaleMa) * kDacSteps / kDacFullScaleMa)
+            : 0.0;
+    SetF(mrCUR_DacCode, static_cast<float>(code));
+    outputMa_ = board_.gain * code * kDacFullScaleMa / kDacSteps + board_.offsetMa;
     SetF(mrCUR_Temp, static_cast<float>(live_.boardC));
 }
 

@@ -5,7 +5,8 @@
 //   3  a value outside its menu or range, or a float that is not a number
 //   4  the register exists but refuses the value: a read-only parameter, protected sensor
 //      data without the access key, the hidden current-output data without the FRAM
-//      jumper, or an action the device cannot carry out (implausible current trims)
+//      jumper, or an action the device cannot carry out (a current adjustment from trims
+//      that are no measurement of 4 and 20 mA, or from coefficients that cannot drive)
 //   5  the write-lock micro switch is on: every write is refused
 // A read-only parameter gets 4 rather than 2 because its address is valid (it reads fine),
 // and the program's text for 4, "write error", tells the engineer what really happened.
@@ -130,6 +131,37 @@ bool RepeatedLimit(int reg, int* lo, int* hi) {
 bool Protected(int reg) { return (reg >= 0 && reg <= 38) || (reg >= 100 && reg <= 132); }
 bool HiddenCurrentData(int reg) { return reg >= 1300 && reg <= 1399; }
 
+// Whether a write of start..start+count-1 covers either half of the float at low.
+bool Touches(int start, int count, int low) { return start <= low + 1 && start + count > low; }
+
+// The ranges ammeter readings at 4 and at 20 mA must lie in for the device to take them
+// as measurements of those points.
+constexpr double kTrim4LowMa = 3.0, kTrim4HighMa = 5.0;
+constexpr double kTrim20LowMa = 18.0, kTrim20HighMa = 22.0;
+
+struct Coefficients {
+    bool valid = false;
+    float gain = 0.0f, offset = 0.0f;
+};
+
+// The output drives the DAC with I x Gain + Offset; the ammeter read m4 and m20 while the
+// DAC was driven with c4 and c20. Taking the hardware as linear between the two, the new
+// coefficients make the DAC current land where the ammeter reads exactly I. Refused (not
+// valid) for readings that cannot belong to the two points, for coefficients that drove
+// both points alike or not at all (a zero or non-finite gain in force), and for a result
+// that is not a usable gain and offset.
+Coefficients AdjustedCoefficients(double m4, double m20, double c4, double c20) {
+    if (!(m4 >= kTrim4LowMa && m4 <= kTrim4HighMa && m20 >= kTrim20LowMa && m20 <= kTrim20HighMa))
+        return {};
+    if (!std::isfinite(c4) || !std::isfinite(c20) || !(c20 > c4)) return {};
+    const double slope = (m20 - m4) / (c20 - c4);
+    const double intercept = m4 - slope * c4;
+    const auto gain = static_cast<float>(1.0 / slope);
+    const auto offset = static_cast<float>(-intercept / slope);
+    if (!std::isnormal(gain) || gain < 0.0f || !std::isfinite(offset)) return {};
+    return {true, gain, offset};
+}
+
 }  // namespace
 
 std::uint8_t Device::CheckWrite(int start, int count, const std::uint16_t* values) const {
@@ -161,40 +193,58 @@ std::uint8_t Device::CheckValue(int reg, int start, int count, const std::uint16
                                    (static_cast<std::uint32_t>(values[reg + 1 - start]) << 16);
         if (!std::isfinite(std::bit_cast<float>(bits))) return 3;
     }
-    if (reg == mrCUR_Adjustment_Mode && v == 1 && !CurrentTrimsPlausible(start, count, values)) {
+    if (reg == mrCUR_Adjustment_Mode && v == 1 && !AdjustmentPossible(start, count, values)) {
         return 4;
     }
     return 0;
 }
 
-bool Device::CurrentTrimsPlausible(int start, int count, const std::uint16_t* values) const {
-    // The trims as they will be after this write (they may travel in the same request).
+bool Device::AdjustmentPossible(int start, int count, const std::uint16_t* values) const {
+    // Everything as it will be after this write: the trims and coefficients may travel in
+    // the same request as the command.
     auto word = [&](int r) {
         return r >= start && r < start + count ? values[r - start] : regs_[Idx(r)];
     };
-    auto value = [&](int low) {
+    auto value = [&](int low) -> double {
         const std::uint32_t bits = word(low) | (static_cast<std::uint32_t>(word(low + 1)) << 16);
         return std::bit_cast<float>(bits);
     };
-    const float m4 = value(mrCUR_Trim_4mA), m20 = value(mrCUR_Trim_20mA);
-    return std::isfinite(m4) && std::isfinite(m20) && m4 >= 3.0f && m4 <= 5.0f && m20 >= 18.0f &&
-           m20 <= 22.0f;
+    const int trims[2] = {mrCUR_Trim_4mA, mrCUR_Trim_20mA};
+    double drive[2] = {};
+    for (int k = 0; k < 2; ++k) {
+        drive[k] = Touches(start, count, trims[k])
+                       ? kTrimPointsMa[static_cast<std::size_t>(k)] * value(mrCUR_Current_Gain) +
+                             value(mrCUR_Current_Offset)
+                       : trimDrive_[static_cast<std::size_t>(k)];
+    }
+    return AdjustedCoefficients(value(trims[0]), value(trims[1]), drive[0], drive[1]).valid;
+}
+
+double Device::DacCurrent(double nominalMa) const {
+    return nominalMa * F(mrCUR_Current_Gain) + F(mrCUR_Current_Offset);
+}
+
+void Device::RememberTrimDrive(int start, int count) {
+    // A trim is what the ammeter showed while the output drove its nominal point with the
+    // coefficients in force then. Keeping that drive makes the adjustment a function of the
+    // measurements alone: repeated (the engineer presses again, the master repeats a request
+    // whose answer was lost) it computes the same coefficients.
+    const int trims[2] = {mrCUR_Trim_4mA, mrCUR_Trim_20mA};
+    for (std::size_t k = 0; k < 2; ++k) {
+        if (Touches(start, count, trims[k])) trimDrive_[k] = DacCurrent(kTrimPointsMa[k]);
+    }
 }
 
 void Device::ComputeCurrentCoefficients() {
-    // The output drives I_c = I x Gain + Offset into the DAC; the ammeter saw m4 and m20
-    // while 4 and 20 mA were asked for. Taking the hardware as linear between the two, the
-    // new coefficients make I_c land where the ammeter reads exactly I.
-    const double gain = F(mrCUR_Current_Gain), offset = F(mrCUR_Current_Offset);
-    const double c4 = 4.0 * gain + offset, c20 = 20.0 * gain + offset;
-    const double m4 = F(mrCUR_Trim_4mA), m20 = F(mrCUR_Trim_20mA);
-    const double slope = (m20 - m4) / (c20 - c4);
-    const double intercept = m4 - slope * c4;
-    SetF(mrCUR_Current_Gain, static_cast<float>(1.0 / slope));
-    SetF(mrCUR_Current_Offset, static_cast<float>(-intercept / slope));
+    const Coefficients c =
+        AdjustedCoefficients(F(mrCUR_Trim_4mA), F(mrCUR_Trim_20mA), trimDrive_[0], trimDrive_[1]);
+    if (!c.valid) return;  // refused by the write check already
+    SetF(mrCUR_Current_Gain, c.gain);
+    SetF(mrCUR_Current_Offset, c.offset);
 }
 
 void Device::AfterWrite(int start, int count) {
+    RememberTrimDrive(start, count);
     for (int reg = start; reg < start + count; ++reg) {
         const std::uint16_t v = regs_[Idx(reg)];
         switch (reg) {

@@ -37,10 +37,10 @@ int SwitchCode(bool writeLock, bool keyLock) {
 }  // namespace
 
 void Device::Status() {
-    std::array<std::uint16_t, 8> list{};
+    std::array<std::uint16_t, kMaxNotices> list{};
     int n = 0;
     auto add = [&](int word) {
-        if (n < 8) list[static_cast<std::size_t>(n++)] = static_cast<std::uint16_t>(word);
+        if (n < kMaxNotices) list[static_cast<std::size_t>(n++)] = static_cast<std::uint16_t>(word);
     };
     for (const std::uint16_t held : heldNotices_) {
         if (held != 0) add(held);
@@ -73,9 +73,11 @@ void Device::Status() {
     int summary = 0;
     for (int i = 0; i < n; ++i) summary |= (list[static_cast<std::size_t>(i)] >> 8) & 0xF0;
     regs_[mrCommonNotice] = static_cast<std::uint16_t>(summary | n);
-    for (int i = 0; i < 8; ++i) regs_[Idx(mrNotice1 + i)] = list[static_cast<std::size_t>(i)];
+    for (int i = 0; i < kNoticeRegisters; ++i)
+        regs_[Idx(mrNotice1 + i)] = list[static_cast<std::size_t>(i)];
     faultActive_ = (summary & 0xA0) != 0;
     warningActive_ = (summary & 0x50) != 0;
+    ApplyHolds();
 }
 
 void Device::Technological() {

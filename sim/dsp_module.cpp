@@ -2,8 +2,10 @@
 #include "sim/dsp_module.h"
 
 #include "link/crc16.h"
+#include "link/modbus_rtu.h"
 #include "sim/register_map.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <numbers>
@@ -16,6 +18,11 @@ constexpr std::uint32_t IntBits(std::int32_t i) { return static_cast<std::uint32
 
 // Counts of the 24-bit converters per ohm of the resistance channels.
 constexpr double kCountsPerOhm = 20000.0;
+
+// A signal block: the request is channel mask, first sample (2 bytes), byte count; the
+// answer data start with a header of 6 bytes.
+constexpr int kBlockRequestBytes = 4;
+constexpr int kBlockHeaderBytes = 6;
 
 void PutLe(std::uint8_t* p, std::uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
@@ -101,21 +108,50 @@ std::array<double, 6> DspModule::IdealCodes() const {
     const double a = std::bit_cast<float>(Param(16));
     const double b = std::bit_cast<float>(Param(17));
     const double t = in_.temperatureC;
-    return {r0 * (1.0 + a * t + b * t * t) * kCountsPerOhm,
-            200.0 * kCountsPerOhm,
-            0.42 * kCountsPerOhm,
-            5120000.0 - 12000.0 * (in_.boardC - 25.0),
-            3100000.0 * in_.pickoffV / 0.125,
-            1048576.0};
+    std::array<double, 6> codes = {r0 * (1.0 + a * t + b * t * t) * kCountsPerOhm,
+                                   200.0 * kCountsPerOhm,
+                                   0.42 * kCountsPerOhm,
+                                   5120000.0 - 12000.0 * (in_.boardC - 25.0),
+                                   3100000.0 * in_.pickoffV / 0.125,
+                                   1048576.0};
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        if (adcChosen_[i]) codes[i] = chosenAdc_[i];
+    }
+    return codes;
 }
 
 std::array<std::int32_t, 6> DspModule::AdcCodes() {
     const auto ideal = IdealCodes();
     std::array<std::int32_t, 6> codes{};
     for (std::size_t i = 0; i < codes.size(); ++i) {
-        codes[i] = static_cast<std::int32_t>(std::lround(ideal[i] + 25.0 * noise_.Gauss()));
+        codes[i] = adcChosen_[i]
+                       ? chosenAdc_[i]
+                       : static_cast<std::int32_t>(std::lround(ideal[i] + 25.0 * noise_.Gauss()));
     }
     return codes;
+}
+
+bool DspModule::ChooseAdcCode(int adc, std::int32_t code) {
+    if (adc < 0 || adc >= static_cast<int>(chosenAdc_.size())) return false;
+    chosenAdc_[static_cast<std::size_t>(adc)] = code;
+    adcChosen_[static_cast<std::size_t>(adc)] = true;
+    return true;
+}
+
+void DspModule::ReleaseAdcCode(int adc) {
+    if (adc >= 0 && adc < static_cast<int>(adcChosen_.size()))
+        adcChosen_[static_cast<std::size_t>(adc)] = false;
+}
+
+void DspModule::ReleaseAdcCodes() { adcChosen_.fill(false); }
+
+bool DspModule::InjectSamples(int channel, int first, int count, std::uint32_t bits) {
+    if (channel < 0 || channel >= kChannels || first < 0 || count < 1 || first >= kSamples ||
+        count > kSamples - first || injections_ >= kMaxInjections) {
+        return false;
+    }
+    injected_[static_cast<std::size_t>(injections_++)] = {channel, first, count, bits};
+    return true;
 }
 
 void DspModule::Restart() {
@@ -145,13 +181,19 @@ void DspModule::FillMemory() {
         memory_[3 * kSamples + k] = FloatBits(static_cast<float>(
             0.985 * in_.pickoffV * std::sin(x - lag - shift) + 4e-5 * noise_.Gauss()));
     }
+    for (int k = 0; k < injections_; ++k) {
+        const Injection& j = injected_[static_cast<std::size_t>(k)];
+        const auto at = memory_.begin() + j.channel * kSamples + j.first;
+        std::fill_n(at, j.count, j.bits);
+    }
+    injections_ = 0;
 }
 
 std::uint8_t DspModule::Exchange(std::uint8_t sub, const std::uint8_t* data, int len,
                                  std::uint8_t* out, int* outLen) {
     *outLen = 0;
     switch (sub) {
-        case 5: {  // recording status: bit 0 running, bit 1 finished
+        case kDspCaptureStatus: {  // recording status: bit 0 running, bit 1 finished
             if (len != 0) return 3;
             out[0] = static_cast<std::uint8_t>((recording_ ? 1 : 0) | (memoryValid_ ? 2 : 0));
             out[1] = 0;
@@ -159,7 +201,7 @@ std::uint8_t DspModule::Exchange(std::uint8_t sub, const std::uint8_t* data, int
             *outLen = 4;
             return 0;
         }
-        case 6: {  // start recording; the first data byte is the recording mode
+        case kDspCaptureStart: {  // start recording; the first data byte is the recording mode
             if (len != 2) return 3;
             recording_ = true;
             memoryValid_ = false;
@@ -170,13 +212,13 @@ std::uint8_t DspModule::Exchange(std::uint8_t sub, const std::uint8_t* data, int
             *outLen = 4;
             return 0;
         }
-        case 10:
+        case kDspReadParam:
             return ReadParam(data, len, out, outLen);
-        case 11:
+        case kDspWriteParam:
             return WriteParam(data, len, out, outLen);
-        case 22:
+        case kDspReadSignalBlock:
             return ReadBlock(data, len, out, outLen);
-        case 33: {
+        case kDspReadAdc: {
             if (len != 0) return 3;
             out[0] = 0;
             out[1] = 0;
@@ -218,18 +260,15 @@ std::uint8_t DspModule::WriteParam(const std::uint8_t* data, int len, std::uint8
     const auto& map = RegisterMap::Instance();
     const int size = map.DspSize(n);
     if (data[0] != (map.DspCode(n) | size) || len != size + 2) return 3;
-    const std::uint32_t value = GetLe(data + 2, size);
-    if (n == 1) {  // a date: day, month, year - 2000
-        const unsigned day = value & 0xFF, month = (value >> 8) & 0xFF;
-        if (day < 1 || day > 31 || month < 1 || month > 12) return 3;
-    }
-    SetParam(n, value);
+    // The module stores what it is sent: it checks no value, not even the production date
+    // (day, month, year - 2000), which a dump file missing that key carries as 2, 0, 0.
+    SetParam(n, GetLe(data + 2, size));
     return ReadParam(data, 2, out, outLen);
 }
 
 std::uint8_t DspModule::ReadBlock(const std::uint8_t* data, int len, std::uint8_t* out,
                                   int* outLen) {
-    if (len != 4) return 3;
+    if (len != kBlockRequestBytes) return 3;
     const int mask = data[0];
     const int first = data[1] | (data[2] << 8);
     const int bytes = data[3];
@@ -253,15 +292,16 @@ std::uint8_t DspModule::ReadBlock(const std::uint8_t* data, int len, std::uint8_
     if (bytes == 0 || bytes % 4 != 0 || bytes > 200) return 3;
     if (first + bytes / 4 > kSamples) return 2;
     if (!memoryValid_) return 9;
-    out[0] = static_cast<std::uint8_t>(mask);
+    // Status and a reserved byte, then the four request bytes echoed: the master stores
+    // them back where it keeps the request, so the entry still holds it after the answer.
+    out[0] = 0;
     out[1] = 0;
-    PutLe(out + 2, static_cast<std::uint32_t>(first), 2);
-    PutLe(out + 4, static_cast<std::uint32_t>(bytes), 2);
+    std::copy_n(data, kBlockRequestBytes, out + kBlockHeaderBytes - kBlockRequestBytes);
     for (int i = 0; i < bytes / 4; ++i) {
-        PutLe(out + 6 + 4 * i, memory_[static_cast<std::size_t>(channel * kSamples + first + i)],
-              4);
+        PutLe(out + kBlockHeaderBytes + 4 * i,
+              memory_[static_cast<std::size_t>(channel * kSamples + first + i)], 4);
     }
-    *outLen = bytes + 6;
+    *outLen = bytes + kBlockHeaderBytes;
     return 0;
 }
 

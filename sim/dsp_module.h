@@ -56,6 +56,20 @@ class DspModule {
 
     // The six ADC codes as the module reports them now (sub-function 33).
     std::array<std::int32_t, 6> AdcCodes();
+    // ADC `adc` (0..5) reports exactly `code` (no noise) until released; the EEPROM limits
+    // judge the chosen code like a measured one.
+    bool ChooseAdcCode(int adc, std::int32_t code);
+    void ReleaseAdcCode(int adc);
+    void ReleaseAdcCodes();
+
+    // Samples first..first+count-1 of a channel (0 raw A, 1 raw B, 2 filtered A, 3 filtered
+    // B) take the sample `bits` (a signed integer or a float's bit pattern) in the next
+    // recording, on top of the signals; the recording then forgets the injections. False
+    // for samples beyond the memory or when kMaxInjections are pending.
+    static constexpr int kMaxInjections = 16;
+    bool InjectSamples(int channel, int first, int count, std::uint32_t bits);
+    void ClearInjections() { injections_ = 0; }
+    int PendingInjections() const { return injections_; }
     // Index 0..5 of the first ADC whose code lies outside its EEPROM limits, or -1.
     int AdcOutOfLimits() const { return adcOutOfLimits_; }
 
@@ -78,6 +92,14 @@ class DspModule {
     bool recording_ = false;
     bool memoryValid_ = false;
     int adcOutOfLimits_ = -1;
+    std::array<std::int32_t, 6> chosenAdc_{};
+    std::array<bool, 6> adcChosen_{};
+    struct Injection {
+        int channel = 0, first = 0, count = 0;
+        std::uint32_t bits = 0;
+    };
+    std::array<Injection, kMaxInjections> injected_{};
+    int injections_ = 0;
     std::array<std::uint32_t, 20> eeprom_{};
     // Raw A, raw B (signed integers), filtered A, filtered B (float bit patterns).
     std::array<std::uint32_t, kChannels * kSamples> memory_{};

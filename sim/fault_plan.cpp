@@ -2,6 +2,7 @@
 #include "sim/fault_plan.h"
 
 #include "link/crc16.h"
+#include "sim/request_handler.h"
 
 #include <algorithm>
 #include <cstring>
@@ -87,6 +88,19 @@ std::uint8_t FaultPlan::ExceptionFor(int start, int count) const {
     return 0;
 }
 
+void FaultPlan::SetDspRefusal(std::uint8_t sub, std::uint8_t code, int times) {
+    dspRefusals_[sub] = {code, code != 0 ? std::max(times, 0) : 0};
+}
+
+void FaultPlan::ClearDspRefusals() { dspRefusals_.fill(DspRefusal{}); }
+
+std::uint8_t FaultPlan::TakeDspRefusal(std::uint8_t sub) {
+    DspRefusal& r = dspRefusals_[sub];
+    const std::uint8_t code = r.code;
+    if (code != 0 && r.left > 0 && --r.left == 0) r = DspRefusal{};
+    return code;
+}
+
 Delivery FaultPlan::Apply(const std::uint8_t* answer, int length) {
     Delivery d;
     d.length = std::clamp(length, 0, static_cast<int>(d.bytes.size()));
@@ -117,6 +131,7 @@ void FaultPlan::Reset() {
     trickleMs = 0;
     randomRate = 0.0;
     ClearExceptions();
+    ClearDspRefusals();
 }
 
 std::string FaultPlan::Describe() const {
@@ -130,6 +145,20 @@ std::string FaultPlan::Describe() const {
     for (std::size_t r = 0; r < exceptions_.size(); ++r) {
         if (exceptions_[r] == 0) continue;
         s << (any ? "," : "") << r << ':' << int{exceptions_[r]};
+        any = true;
+    }
+    if (!any) s << "none";
+    s << " dsp-faults=";
+    any = false;
+    for (std::size_t sub = 0; sub < dspRefusals_.size(); ++sub) {
+        const DspRefusal& r = dspRefusals_[sub];
+        if (r.code == 0) continue;
+        s << (any ? "," : "") << sub << ':';
+        if (r.code == kNoAnswer)
+            s << "silent";
+        else
+            s << int{r.code};
+        if (r.left > 0) s << "/next" << r.left;
         any = true;
     }
     if (!any) s << "none";

@@ -58,6 +58,13 @@ class FaultPlan {
     // The injected exception for the range start..start+count-1, or 0.
     std::uint8_t ExceptionFor(int start, int count) const;
 
+    // Refusal of measuring-module sub-function sub: an exception code, or kNoAnswer for
+    // silence; for the next `times` requests of it (0: until cleared). Code 0 removes it.
+    void SetDspRefusal(std::uint8_t sub, std::uint8_t code, int times = 0);
+    void ClearDspRefusals();
+    // The refusal for one request of sub (0: none), counting it against `times`.
+    std::uint8_t TakeDspRefusal(std::uint8_t sub);
+
     // Turns a correct answer into what goes on the line.
     Delivery Apply(const std::uint8_t* answer, int length);
 
@@ -66,6 +73,11 @@ class FaultPlan {
 
   private:
     std::array<std::uint8_t, 1796> exceptions_{};
+    struct DspRefusal {
+        std::uint8_t code = 0;
+        int left = 0;  // requests still to refuse; 0: every one
+    };
+    std::array<DspRefusal, 256> dspRefusals_{};
     std::mt19937_64 rng_;
 };
 

@@ -2,6 +2,7 @@
 #include "sim/request_handler.h"
 
 #include "link/crc16.h"
+#include "link/modbus_rtu.h"
 #include "sim/device.h"
 #include "sim/fault_plan.h"
 
@@ -120,16 +121,18 @@ int WriteFileRecord(Device& device, const std::uint8_t* rq, int n, std::uint8_t*
     return Echo(rq, n, answer);
 }
 
-int DspExchange(Device& device, const std::uint8_t* rq, int n, std::uint8_t* answer) {
+int DspExchange(Device& device, FaultPlan& faults, const std::uint8_t* rq, int n,
+                std::uint8_t* answer) {
     if (n < 6 || n != 6 + rq[3]) return Exception(rq, 3, answer);
     const std::uint8_t sub = rq[2];
     // Broadcast reaches the module only with the commands that change something.
-    if (rq[0] == 0 && sub != 11 && sub != 6) return 0;
+    if (rq[0] == 0 && sub != kDspWriteParam && sub != kDspCaptureStart) return 0;
     std::array<std::uint8_t, 250> data{};
     int length = 0;
-    if (const auto code = device.DspExchange(sub, rq + 4, rq[3], data.data(), &length)) {
-        return Exception(rq, code, answer);
-    }
+    std::uint8_t code = faults.TakeDspRefusal(sub);
+    if (code == 0) code = device.DspExchange(sub, rq + 4, rq[3], data.data(), &length);
+    if (code == kNoAnswer) return 0;
+    if (code != 0) return Exception(rq, code, answer);
     if (rq[0] == 0) return 0;
     answer[0] = rq[0];
     answer[1] = rq[1];
@@ -198,7 +201,7 @@ int FindRequest(const std::uint8_t* burst, int n, std::uint8_t address, int* len
     return -1;
 }
 
-int HandleRequest(Device& device, const FaultPlan& faults, const std::uint8_t* rq, int n,
+int HandleRequest(Device& device, FaultPlan& faults, const std::uint8_t* rq, int n,
                   std::uint8_t* answer) {
     if (n < 4) return 0;
     switch (rq[1]) {
@@ -213,7 +216,7 @@ int HandleRequest(Device& device, const FaultPlan& faults, const std::uint8_t* r
         case 21:
             return WriteFileRecord(device, rq, n, answer);
         case 0xAC:
-            return DspExchange(device, rq, n, answer);
+            return DspExchange(device, faults, rq, n, answer);
         case 0xAF:
             return DspReset(device, rq, n, answer);
         default:

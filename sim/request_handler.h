@@ -18,6 +18,11 @@ inline constexpr int kMaxReadCount = 125;
 inline constexpr int kMaxWriteCount = 123;
 inline constexpr int kMaxFileWords = 124;
 
+// A refusal by silence where a bus operation returns an exception code: the request is
+// neither executed nor answered, and the master runs into its time-out. No Modbus exception
+// has this code.
+inline constexpr std::uint8_t kNoAnswer = 0xFF;
+
 // The length of the request starting at p, judged from its first bytes (function code and,
 // where the frame has one, its byte count); 0 for an unknown function or too few bytes.
 int RequestLength(const std::uint8_t* p, int n);
@@ -32,8 +37,10 @@ int FindRequest(const std::uint8_t* burst, int n, std::uint8_t address, int* len
 // answer (kFrameMax bytes). Returns the answer's length; 0 for a broadcast, which is
 // executed (writes only) but never answered. Malformed requests get exception 3, unknown
 // functions exception 1, registers beyond the map or counts over the limits exception 2;
-// faults.ExceptionFor overrides the device for register reads and writes.
-int HandleRequest(Device& device, const FaultPlan& faults, const std::uint8_t* request, int n,
+// faults.ExceptionFor overrides the device for register reads and writes, and
+// faults.TakeDspRefusal for measuring-module sub-functions. 0 also when the device keeps
+// silent (kNoAnswer).
+int HandleRequest(Device& device, FaultPlan& faults, const std::uint8_t* request, int n,
                   std::uint8_t* answer);
 
 // Appends the CRC (low byte first) to the first n bytes of frame; returns n + 2.

@@ -116,6 +116,14 @@ bool ParseOptions(int argc, const char* const* argv, SimOptions* o, std::string*
             const auto colon = v.find(':');
             if (colon == std::string::npos) return bad();
             o->commands.push_back("exception " + v.substr(0, colon) + " " + v.substr(colon + 1));
+        } else if (opt == "--dsp-fault" || opt == "--board-error") {
+            // SUB:CODE (33:4, 11:silent) or OFFSET:GAIN (0.05:1.01)
+            const auto colon = v.find(':');
+            if (colon == std::string::npos) return bad();
+            o->commands.push_back(opt.substr(2) + " " + v.substr(0, colon) + " " +
+                                  v.substr(colon + 1));
+        } else if (opt == "--file10-delay") {
+            o->commands.push_back("file10-delay " + v);
         } else if (opt == "--random-faults") {
             o->commands.push_back("random-faults " + v);
         } else if (opt == "--exec") {
@@ -178,7 +186,16 @@ std::string HelpText() {
         "  --fault KIND[:MS]    crc, address, truncate, delay:MS, trickle:MS [fault KIND MS]\n"
         "  --exception REG:CODE answer CODE for register REG          [exception REG CODE]\n"
         "  --random-faults R    random fault on a share R of answers  [random-faults R]\n"
+        "  --dsp-fault SUB:CODE refuse measuring-module sub-function SUB with exception CODE\n"
+        "                       or, with CODE silent, no answer        [dsp-fault SUB CODE]\n"
         "  --exec CMD           any control command at start (repeatable)\n"
+        "\n"
+        "Hardware:\n"
+        "  --board-error OFFSET:GAIN  the current output drives GAIN x DAC current + OFFSET mA\n"
+        "                       (default 0.012:0.9987, the board the factory coefficients\n"
+        "                       were made for)                        [board-error OFFSET GAIN]\n"
+        "  --file10-delay MS    the device takes MS per record of file 10 (default: the time\n"
+        "                       to fetch it from the measuring module) [file10-delay MS]\n"
         "\n"
         "Control channel:\n"
         "  --control PATH       listen on a UNIX socket: one command per line, one reply line\n"

@@ -1,12 +1,23 @@
 // The simulated transmitter on the line.
 #include "sim/slave.h"
 
+#include "link/modbus_rtu.h"
 #include "sim/request_handler.h"
 
 #include <array>
+#include <cmath>
 #include <sstream>
 
 namespace tarvix::sim {
+namespace {
+
+// A file-record read request: file number and record length, both high byte first.
+constexpr int kFileOffset = 4;
+constexpr int kRecordLengthOffset = 8;
+
+int Be16(const std::uint8_t* p) { return (p[0] << 8) | p[1]; }
+
+}  // namespace
 
 Delivery Slave::OnBurst(const std::uint8_t* bytes, int n, double now) {
     device.AdvanceTo(now);
@@ -35,10 +46,25 @@ Delivery Slave::OnBurst(const std::uint8_t* bytes, int n, double now) {
         ++stats.broadcasts;
         return {};
     }
+    if (answerLength == 0) {
+        ++stats.ignored;
+        return {};
+    }
     if (answerLength == 5 && (answer[1] & 0x80) != 0) ++stats.exceptions;
     Delivery delivery = faults.Apply(answer.data(), answerLength);
     if (delivery.length > 0) ++stats.answers;
+    if (request[1] == kFnReadFileRecord && answer[1] == kFnReadFileRecord &&
+        Be16(request + kFileOffset) == Device::kSignalFile) {
+        const int words = Be16(request + kRecordLengthOffset);
+        delivery.delayMs += file10DelayMs >= 0 ? file10DelayMs : SignalRecordFetchMs(words);
+    }
     return delivery;
+}
+
+int SignalRecordFetchMs(int words) {
+    constexpr double kModuleLinkBaud = 57600.0;
+    constexpr double kBitsPerChar = 10.0;
+    return static_cast<int>(std::ceil(2.0 * words * kBitsPerChar * 1000.0 / kModuleLinkBaud));
 }
 
 std::string Slave::DescribeStats() const {

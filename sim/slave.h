@@ -18,7 +18,7 @@ struct SlaveStats {
     std::uint64_t broadcasts = 0;
     std::uint64_t badFrames = 0;  // no request with a right CRC in the burst
     std::uint64_t foreign = 0;    // right CRC, another slave's address
-    std::uint64_t ignored = 0;    // ours, but not served (silent, restarting)
+    std::uint64_t ignored = 0;    // ours, but not served (silent, restarting, refused silently)
 };
 
 class Slave {
@@ -28,6 +28,9 @@ class Slave {
     Device device;
     FaultPlan faults;
     SlaveStats stats;
+    // Milliseconds the device takes per record of file 10 before it answers; negative: its
+    // own pace (SignalRecordFetchMs).
+    int file10DelayMs = -1;
 
     // Bytes received between two silences, at time `now` (seconds on the device's clock).
     // Returns the answer as it goes on the line; length 0 when nothing is sent.
@@ -35,5 +38,10 @@ class Slave {
 
     std::string DescribeStats() const;
 };
+
+// The device's own pace for a record of file 10: the processor fetches the record's words
+// from the measuring module over its internal link (57600 baud, 10 bits a character)
+// before it answers.
+int SignalRecordFetchMs(int words);
 
 }  // namespace tarvix::sim

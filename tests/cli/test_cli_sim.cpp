@@ -395,9 +395,10 @@ TEST_F(CliServiceEditionOnSim, MeasuringModuleParametersAreWrittenThroughTheModu
         EXPECT_EQ(out.toStdString(), c.line);
         EXPECT_EQ(Sim(QString::fromUtf8(c.simQuery)), "ok " + std::to_string(c.simValue));
     }
-    // A date the module does not take (month 13) is its exception.
+    // A write the module refuses is reported with its exception.
+    ASSERT_EQ(Sim(QStringLiteral("dsp-fault 11 3 next 1")), "ok");
     QString out, err;
-    EXPECT_EQ(RunAtLevel1(true, "ManufactureData", "01.13.25", &out, &err), kExitTransaction);
+    EXPECT_EQ(RunAtLevel1(true, "ManufactureData", "01.12.25", &out, &err), kExitTransaction);
     EXPECT_TRUE(err.contains(ResultText(3))) << err.toStdString();
 }
 

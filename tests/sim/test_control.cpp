@@ -47,7 +47,35 @@ TEST(SimControl, CommandsAnswerOkOrAnErrorWithTheReason) {
         {"getw 600", "ok 40"},
         {"get NoSuchParameter", "error usage"},
         {"notice 1 0x2001", "ok"},
-        {"notice 9 1", "error usage"},
+        {"notice 15 0x1000", "ok"},
+        {"notice 16 1", "error usage"},
+        {"hold CodeInternalAdc 303", "ok"},
+        {"hold 1500 0x4F", "ok"},
+        {"hold 1500 off", "ok"},
+        {"hold 1796 1", "error usage"},
+        {"hold clear", "ok"},
+        {"adc 1 -5", "ok"},
+        {"adc 6 off", "ok"},
+        {"adc 7 1", "error usage"},
+        {"adc 1 4294967296", "error usage"},
+        {"signal 1 500 500 max", "ok"},
+        {"signal 3 0 1 nan", "ok"},
+        {"signal 4 999 1 -inf", "ok"},
+        {"signal 1 0 1 nan", "error usage"},
+        {"signal 3 990 11 1.5", "error samples 0..999 only"},
+        {"signal clear", "ok"},
+        {"dsp-fault 33 4", "ok"},
+        {"dsp-fault 11 silent next 3", "ok"},
+        {"dsp-fault 256 4", "error usage"},
+        {"dsp-fault 5 255", "error usage"},
+        {"dsp-fault clear", "ok"},
+        {"ammeter", "ok "},
+        {"board-error 0.05 1.01", "ok"},
+        {"board-error", "ok 0.05 1.01"},
+        {"board-error 0.05 0", "error usage"},
+        {"file10-delay 150", "ok"},
+        {"file10-delay auto", "ok"},
+        {"file10-delay soon", "error usage"},
         {"switch write on", "ok"},
         {"switch door on", "error unknown switch"},
         {"jumper off", "ok"},
@@ -102,11 +130,32 @@ TEST(SimControl, FactoryKeepsTheLineSettings) {
 }
 
 TEST(SimOptions, FaultOptionsBecomeControlCommands) {
-    const char* argv[] = {
-        "tarvix-sim", "--link",      "/tmp/l",   "--address", "5",
-        "--baud",     "9600",        "--parity", "even",      "--fault",
-        "delay:700",  "--exception", "301:4",    "--silent",  "--random-faults",
-        "0.05",       "--seed",      "42",       "--exec",    "process massflow 0"};
+    const char* argv[] = {"tarvix-sim",
+                          "--link",
+                          "/tmp/l",
+                          "--address",
+                          "5",
+                          "--baud",
+                          "9600",
+                          "--parity",
+                          "even",
+                          "--fault",
+                          "delay:700",
+                          "--exception",
+                          "301:4",
+                          "--silent",
+                          "--random-faults",
+                          "0.05",
+                          "--seed",
+                          "42",
+                          "--exec",
+                          "process massflow 0",
+                          "--dsp-fault",
+                          "11:silent",
+                          "--board-error",
+                          "0.05:1.01",
+                          "--file10-delay",
+                          "300"};
     SimOptions o;
     std::string error;
     ASSERT_TRUE(ParseOptions(static_cast<int>(std::size(argv)), argv, &o, &error)) << error;
@@ -114,9 +163,10 @@ TEST(SimOptions, FaultOptionsBecomeControlCommands) {
     EXPECT_EQ(o.baud, 9600);
     EXPECT_EQ(o.parity, 2);
     EXPECT_EQ(o.seed, 42u);
-    EXPECT_EQ(o.commands,
-              (std::vector<std::string>{"fault delay 700", "exception 301 4", "silent on",
-                                        "random-faults 0.05", "process massflow 0"}));
+    EXPECT_EQ(o.commands, (std::vector<std::string>{"fault delay 700", "exception 301 4",
+                                                    "silent on", "random-faults 0.05",
+                                                    "process massflow 0", "dsp-fault 11 silent",
+                                                    "board-error 0.05 1.01", "file10-delay 300"}));
     Slave s;
     for (const auto& c : o.commands) EXPECT_EQ(Do(s, c.c_str()), "ok") << c;
 }

@@ -8,6 +8,7 @@
 
 #include <bit>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace tarvix::sim {
@@ -56,6 +57,39 @@ TEST_F(SimOutputs, CalibrationWizardSequenceMovesTheCoefficients) {
     ASSERT_EQ(WriteWord(mrCUR_Simulation_Mode, 0), 0);
     Run(0.1);
     EXPECT_EQ(d.Word(mrCommonNotice), 0);
+}
+
+TEST_F(SimOutputs, RepeatedAdjustmentComputesTheSameCoefficients) {
+    // The engineer presses "Рассчитать" again, or the master repeats a request whose
+    // answer was lost: the measurements are the same, so are the coefficients.
+    ASSERT_EQ(WriteFloat(mrCUR_Trim_4mA, 4.05f), 0);
+    ASSERT_EQ(WriteFloat(mrCUR_Trim_20mA, 19.9f), 0);
+    ASSERT_EQ(WriteWord(mrCUR_Adjustment_Mode, 1), 0);
+    const float gain = F(mrCUR_Current_Gain), offset = F(mrCUR_Current_Offset);
+    EXPECT_NEAR(gain, 1.0108, 1e-4);
+    for (int again = 1; again <= 2; ++again) {
+        ASSERT_EQ(WriteWord(mrCUR_Adjustment_Mode, 1), 0);
+        EXPECT_EQ(F(mrCUR_Current_Gain), gain) << "repetition " << again;
+        EXPECT_EQ(F(mrCUR_Current_Offset), offset) << "repetition " << again;
+    }
+}
+
+TEST_F(SimOutputs, AdjustmentFromCoefficientsThatCannotDriveIsRefused) {
+    // With such a gain in force the output drove both points alike (or nowhere): the two
+    // readings say nothing about the hardware, and a result would not be a number.
+    const float gains[] = {0.0f, -1.0f, std::numeric_limits<float>::infinity(),
+                           std::numeric_limits<float>::quiet_NaN()};
+    for (const float g : gains) {
+        d.LoadFactory();
+        d.SetFloat(mrCUR_Current_Gain, g);
+        ASSERT_EQ(WriteFloat(mrCUR_Trim_4mA, 4.05f), 0);
+        ASSERT_EQ(WriteFloat(mrCUR_Trim_20mA, 19.9f), 0);
+        EXPECT_EQ(WriteWord(mrCUR_Adjustment_Mode, 1), 4) << "gain " << g;
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(F(mrCUR_Current_Gain)),
+                  std::bit_cast<std::uint32_t>(g))
+            << "gain " << g;
+        EXPECT_EQ(F(mrCUR_Current_Offset), -0.012016f) << "gain " << g;
+    }
 }
 
 TEST_F(SimOutputs, HiddenCoefficientsNeedTheFramJumper) {

@@ -207,7 +207,8 @@ TEST(SimHandler, SignalRecordingFinishesAndItsBlocksCanBeRead) {
     EXPECT_EQ(Exchange(slave, Dsp(1, 5, {}), 3.0)[4] & 2, 2) << "finished";
     const Bytes block = Exchange(slave, Dsp(1, 22, {4, 44, 1, 200}), 3.1);
     ASSERT_EQ(block.size(), 206u + 6u);
-    EXPECT_EQ(block[6] | block[7] << 8, 300) << "the block says which sample it starts at";
+    EXPECT_EQ(Bytes(block.begin() + 6, block.begin() + 10), (Bytes{4, 44, 1, 200}))
+        << "the block echoes its request";
     EXPECT_EQ(ExceptionOf(Exchange(slave, Dsp(1, 22, {8, 0xE8, 3, 200}), 3.2)), 2)
         << "sample 1000 is beyond the memory";
 }

@@ -1,97 +1,17 @@
 // tarvix-sim as a program on a pseudo-terminal: a third-party master (mbpoll) and our own
 // link code read and write it and see the same registers; every fault mode switched through
 // the control channel shows at the master as the result code it is meant to produce.
-#include "sim_process.h"
+#include "pty_fixture.h"
 
-#include "link/com_setup.h"
-#include "link/modbus_list.h"
-#include "link/modbus_rtu.h"
 #include "model/register_ids.h"
 
 #include <QFile>
-#include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <bit>
 #include <chrono>
-#include <map>
-#include <vector>
 
 namespace tarvix::sim::test {
 namespace {
-
-struct SimOnPty : ::testing::Test {
-    SimProcess sim;
-    ComSetup com;
-
-    void StartAndOpen(const QStringList& extra = {QStringLiteral("--freeze")}) {
-        ASSERT_TRUE(sim.Start(extra));
-        Open(sim.Link());
-    }
-    void Open(const QString& port) {
-        com.PortName = port;
-        com.SetBaudRate(115200);
-        com.AnsDelay = 200;
-        com.Address = 1;
-        ASSERT_TRUE(com.OpenPort()) << com.LastError().toStdString();
-    }
-
-    // One transaction of our link code: result code, and the values read.
-    std::uint8_t Read(int start, int count, std::vector<std::uint16_t>* values = nullptr) {
-        ModbusList list;
-        list.AppendRead(static_cast<std::uint16_t>(start), static_cast<std::uint16_t>(count));
-        list.Launch();
-        const std::uint8_t r = ExecuteTransaction(com, list);
-        if (values) values->assign(list.Values.begin(), list.Values.begin() + count);
-        return r;
-    }
-    std::uint8_t Write(int start, const std::vector<std::uint16_t>& values) {
-        ModbusList list;
-        list.Append(kFnWriteHolding, static_cast<std::uint16_t>(start),
-                    static_cast<std::uint16_t>(values.size()), 0, static_cast<int>(values.size()));
-        std::copy(values.begin(), values.end(), list.Values.begin());
-        list.Launch();
-        return ExecuteTransaction(com, list);
-    }
-
-    // Reads until the line has been quiet for 300 ms.
-    void DrainLine() {
-        const std::uint16_t saved = com.AnsDelay;
-        com.AnsDelay = 300;
-        while (com.ReadBytes(256) > 0) {
-        }
-        com.AnsDelay = saved;
-    }
-
-    // mbpoll, 0-based register numbers, one poll; returns its output.
-    std::string Mbpoll(const QStringList& args) {
-        QProcess p;
-        QStringList all{QStringLiteral("-m"), QStringLiteral("rtu"),  QStringLiteral("-a"),
-                        QStringLiteral("1"),  QStringLiteral("-b"),   QStringLiteral("115200"),
-                        QStringLiteral("-P"), QStringLiteral("none"), QStringLiteral("-0"),
-                        QStringLiteral("-1")};
-        all += args;
-        p.start(QStringLiteral("mbpoll"), all);
-        p.waitForFinished(10000);
-        return (p.readAllStandardOutput() + p.readAllStandardError()).toStdString();
-    }
-    static std::map<int, QString> Values(const std::string& mbpollOutput) {
-        std::map<int, QString> v;
-        static const QRegularExpression line(QStringLiteral("^\\[(\\d+)\\]:\\s+(\\S+)"),
-                                             QRegularExpression::MultilineOption);
-        auto it = line.globalMatch(QString::fromStdString(mbpollOutput));
-        while (it.hasNext()) {
-            const auto m = it.next();
-            v[m.captured(1).toInt()] = m.captured(2);
-        }
-        return v;
-    }
-    void RequireMbpoll() {
-        if (QStandardPaths::findExecutable(QStringLiteral("mbpoll")).isEmpty()) {
-            GTEST_SKIP() << "mbpoll is not installed (the test command installs it)";
-        }
-    }
-};
 
 TEST_F(SimOnPty, MbpollAndOurLinkCodeReadTheSameRegisters) {
     RequireMbpoll();
