@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -201,6 +202,36 @@ class TestPages : public QObject {
         QVERIFY(messages_.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(Idle(), 10000);
         QCOMPARE(p_->Image.ReadFloat(424), 1.5f);
+    }
+
+    // A double click is a click and an activation (and, from some mice, a second click): the
+    // page is read once.
+    void doubleClickReadsThePageOnce() {
+        QVERIFY(Open(0));
+        auto* tree = Find<QTreeWidget>("TreeView1");
+        QTreeWidgetItem* item = nullptr;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            if ((*it)->data(0, Qt::UserRole).toInt() == 1) item = *it;
+        }
+        QVERIFY(item);
+        const int page = NodePage(1, p_->Image);
+        QVERIFY(page != kPageStart);
+        QSignalSpy reads(&form_->Connection(), &ConnectionController::OperationFinished);
+        tree->scrollToItem(item);
+        // What a mouse sends: press and release (a click), then the double click (activation).
+        const QPoint at = tree->visualItemRect(item).center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+        const bool shown =
+            QTest::qWaitFor([&] { return Idle() && form_->ActivePage() == page; }, 10000);
+        QVERIFY2(shown, qPrintable(QStringLiteral("page %1 of %2, %3 reads, current node %4")
+                                       .arg(form_->ActivePage())
+                                       .arg(page)
+                                       .arg(reads.count())
+                                       .arg(tree->currentItem() ? tree->currentItem()->text(0)
+                                                                : QString())));
+        QTest::qWait(500);
+        QCOMPARE(reads.count(), 1);
     }
 };
 
