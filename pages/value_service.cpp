@@ -183,7 +183,8 @@ void Descriptors::ControlToRegister(int mr) {
     if (!dc) return;
     QWidget* c = FirstModified(*dc);
     if (!c) return;
-    const QString shown = ControlValueToRegister(image_, mr, InputOf(c), dc->Desc.Format, decimal_);
+    const QString shown = ControlValueToRegister(image_, mr, InputOf(c), dc->Desc.Format, decimal_,
+                                                 WordOverflow::Refuse);
     if (auto* edit = qobject_cast<QLineEdit*>(c); edit && !shown.isEmpty()) edit->setText(shown);
 }
 
