@@ -141,12 +141,13 @@ void TForm1::InstallPageHooks() {
     };
 
     // After-display handlers. The count-down edit follows the device also for poll results,
-    // but not while the user is typing a new count into it. The unit and visibility rules of
-    // the other handlers belong to the pages that own them.
+    // but not while the user is typing a new count into it, nor once a typed count is
+    // waiting to be saved: pressing "Да" takes the focus away before the save reads it. The
+    // unit and visibility rules of the other handlers belong to the pages that own them.
     values.RunHandler = [this](OnShow handler, int mr) {
         if (handler != OnShow::CountDownRefresh) return;
         auto* edit = findChild<QLineEdit*>(QStringLiteral("EditPFSp_CountDownH"));
-        if (edit && !edit->hasFocus()) descriptors_->ShowValue(mr, true);
+        if (edit && !edit->hasFocus() && ControlTag(edit) != 1) descriptors_->ShowValue(mr, true);
     };
 
     // Each selector refreshes its own field at once.

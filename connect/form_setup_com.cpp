@@ -51,9 +51,10 @@ std::optional<int> IntegerOrNothing(const QString& text) {
 
 // A number kept as text in the settings file, written back in plain decimal; text that is
 // no number (or no usable one) gives the default, so a damaged file cannot stop the start.
-QString StoredNumber(const IniFile& ini, const QString& key, const QString& def, int minimum) {
+QString StoredNumber(const IniFile& ini, const QString& key, const QString& def, int minimum,
+                     int maximum = std::numeric_limits<int>::max()) {
     const std::optional<int> v = IntegerOrNothing(ini.ReadString(kSection, key, def));
-    return v && *v >= minimum ? QString::number(*v) : def;
+    return v && *v >= minimum && *v <= maximum ? QString::number(*v) : def;
 }
 
 // Puts the worker's mode back however the check ends, a dead worker's error included.
@@ -115,8 +116,10 @@ QMessageBox::StandardButton TFormSetupCom::Message(QMessageBox::Icon icon, const
 
 void TFormSetupCom::LoadSettings() {
     const IniFile& ini = program_.Settings;
+    // A stored address outside the device range is as unusable as letters: cut to 8 bits,
+    // 256 would become the broadcast and 300 another device.
     ui_->EditAddress->setText(
-        StoredNumber(ini, kKeyAddress, kDefaultAddress, std::numeric_limits<int>::min()));
+        StoredNumber(ini, kKeyAddress, kDefaultAddress, kFirstAddress, kLastAddress));
     ui_->EditAnsDelay->setText(
         StoredNumber(ini, kKeyAnsDelay, kDefaultAnsDelay, std::numeric_limits<int>::min()));
     FillPortList();
@@ -170,8 +173,9 @@ bool TFormSetupCom::IsEnumerated(int index) const {
 
 void TFormSetupCom::ApplySettings() {
     ComSetup& com = program_.Com;
-    const int address = IntegerOrNothing(ui_->EditAddress->text()).value_or(1);
-    com.Address = static_cast<std::uint8_t>(address & 0xFF);
+    // Refused rather than guessed: the address decides which device the page writes change.
+    com.Address = static_cast<std::uint8_t>(
+        ParseInteger(ui_->EditAddress->text(), kFirstAddress, kLastAddress));
     com.PortName = ui_->ComboBoxManual->currentText();
     com.BaudRate = IntegerOrRaise(ui_->ComboBaudRate->currentText());
     com.AnsDelay = static_cast<std::uint16_t>(IntegerOrRaise(ui_->EditAnsDelay->text()) & 0xFFFF);

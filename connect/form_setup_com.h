@@ -42,13 +42,20 @@ class TFormSetupCom : public QDialog, public LineControl {
     // enumeration found, false for a name kept only because the settings or the user named it.
     static constexpr int kEnumeratedRole = Qt::UserRole;
 
+    // The addresses one device answers at. Address 0 is the broadcast that every device on
+    // the line obeys without answering: a page write to it would change them all. The
+    // address search walks this range.
+    static constexpr int kFirstAddress = 1;
+    static constexpr int kLastAddress = 255;
+
     // ports: where FillPortList takes the list from; the platform's enumeration when null.
     explicit TFormSetupCom(Program& program, QWidget* parent = nullptr,
                            std::unique_ptr<PortEnumerator> ports = nullptr);
     ~TFormSetupCom() override;
 
     // Fills the controls from section "ComPort" and applies them. A missing, empty or
-    // unreadable value gives its default, so this never raises.
+    // unreadable value gives its default (also an address outside 1..255), so this never
+    // raises.
     void LoadSettings() override;
     // Writes the controls to "ComPort" (all but "StopBits", which only the file sets).
     void SaveSettings();
@@ -57,8 +64,9 @@ class TFormSetupCom : public QDialog, public LineControl {
     // Selects the first item whose text equals text (case matters: Linux device names
     // differ by case); when there is none, appends text without the mark and selects it.
     static void SelectOrAddItem(QComboBox& combo, const QString& text);
-    // Copies the controls into ComSetup in field order. A baud rate or answer time-out that
-    // is not a number raises UserError; the fields copied before it keep their new values.
+    // Copies the controls into ComSetup in field order. An address that is not one of
+    // 1..255, a baud rate or answer time-out that is not a number raises UserError; the
+    // fields copied before it keep their new values.
     void ApplySettings();
     // Applies the controls and (re)opens the port, journalling it. False after the message
     // box that says why the port could not be opened. Raises UserError as ApplySettings.

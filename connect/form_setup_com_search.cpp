@@ -55,7 +55,10 @@ void TFormSetupCom::ButtonSearchClick() {
     addressSearching_ = true;
     ui_->ButtonSearch->setText(Str(707));
     savedAddress_ = program_.Com.Address;
-    candidateAddress_ = 1;
+    candidateAddress_ = kFirstAddress;
+    // The field shows each candidate as it is tried; what it held (perhaps an address no
+    // device has, which opening the port would refuse) does not matter to the search.
+    ui_->EditAddress->setText(QString::number(candidateAddress_));
     try {
         // A port that does not open has said why in its message box; the button keeps
         // "Прервать" until pressed again, which closes nothing.
@@ -69,7 +72,7 @@ void TFormSetupCom::TimerSearchTimer() {
     TimerSearch->stop();
     // The port is open for the whole search; each candidate only changes the address
     // the requests carry.
-    program_.Com.Address = static_cast<std::uint8_t>(candidateAddress_ & 0xFF);
+    program_.Com.Address = static_cast<std::uint8_t>(candidateAddress_);
     ui_->EditAddress->setText(QString::number(candidateAddress_));
     bool found = false;
     try {
@@ -85,9 +88,9 @@ void TFormSetupCom::TimerSearchTimer() {
         return;
     }
     ++candidateAddress_;
-    if (candidateAddress_ == 256) {
-        // ComSetup keeps 255 until the next ApplySettings; the field shows the address
-        // the search started from.
+    if (candidateAddress_ > kLastAddress) {
+        // ComSetup keeps the last address tried until the next ApplySettings; the field
+        // shows the address the search started from.
         Message(QMessageBox::Information, NotFoundAnywhereText(), QMessageBox::Ok);
         ui_->EditAddress->setText(QString::number(savedAddress_));
         EndAddressSearch();

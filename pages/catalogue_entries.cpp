@@ -269,13 +269,13 @@ constexpr Entry kEntries[] = {
     {.Id = 419, .Page = "PageRefDensity", .K = E, .Name = "FixRefDensity"},
 
     // PageSetup0
-    {.Id = 500, .Page = "PageSetup0", .K = C, .Name = "ZeroPointAdjust"},
+    {.Id = 500, .Page = "PageSetup0", .K = C, .Name = "ZeroPointAdjust", .Menu = M::ZeroAdjust},
     {.Id = 501, .Page = "PageSetup0", .K = L, .Name = "Progress"},
     {.Id = 503, .Page = "PageSetup0", .K = L, .Name = "ZeroPoint"},
 
     // PageSystem
     {.Id = 407, .Page = "PageSystem", .K = E, .Name = "FlowDamping"},
-    {.Id = 427, .Page = "PageSystem", .K = C, .Name = "AssignParamFixed"},
+    {.Id = 427, .Page = "PageSystem", .K = C, .Name = "AssignParamFixed", .Menu = M::FixedParameter},
     {.Id = 429, .Page = "PageSystem", .K = E, .Name = "ParamFixed"},
     {.Id = 435, .Page = "PageSystem", .More = "EditDensDampingH LabelDensDampingH"},
 

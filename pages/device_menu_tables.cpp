@@ -397,6 +397,19 @@ constexpr const char* kSensorType[] = {
     "1ExiaIIB(T6)",
 };
 
+// Start of the zero point adjustment; the device sets it back to "Нет" when it has done.
+constexpr const char* kZeroAdjust[] = {
+    "НАСТРОЙКА НУЛЯ", "1.Назад", "2. Нет", "3. Запуск",
+    "ZERO ADJUSTMENT", "1.Exit", "2. No", "3. Start",
+};
+
+// The value the device replaces by ParamFixed, for testing the outputs.
+constexpr const char* kFixedParameter[] = {
+    "ФИКСИР. ПАРАМЕТР", "1.Назад", "2. Не используется", "3. Массовый расход", "4. Плотность",
+    "5. Температура",
+    "FIXED PARAMETER", "1.Exit", "2. Not Used", "3. Mass Flow", "4. Density", "5. Temperature",
+};
+
 constexpr DeviceMenu kMenus[] = {
     {MenuId::UnitMassFlow, "UnitMassFlow", MenuLayout::Titled, 10, kUnitMassFlow},
     {MenuId::UnitVolumeFlow, "UnitVolumeFlow", MenuLayout::Titled, 10, kUnitVolumeFlow},
@@ -448,10 +461,12 @@ constexpr DeviceMenu kMenus[] = {
     {MenuId::CurrentFailsafe, "CurrentFailsafe", MenuLayout::Titled, 4, kCurrentFailsafe},
     {MenuId::Sertification, "Sertification", MenuLayout::Untitled, 3, kSertification},
     {MenuId::SensorType, "SensorType", MenuLayout::Untitled, 7, kSensorType},
+    {MenuId::ZeroAdjust, "ZeroAdjust", MenuLayout::Titled, 3, kZeroAdjust},
+    {MenuId::FixedParameter, "FixedParameter", MenuLayout::Titled, 5, kFixedParameter},
 };
 // clang-format on
 
-static_assert(std::size(kMenus) == static_cast<std::size_t>(MenuId::SensorType),
+static_assert(std::size(kMenus) == static_cast<std::size_t>(MenuId::FixedParameter),
               "one table per MenuId, in MenuId order");
 
 }  // namespace

@@ -66,6 +66,8 @@ enum class MenuId : std::uint8_t {
     CurrentFailsafe,
     Sertification,
     SensorType,
+    ZeroAdjust,
+    FixedParameter,
 };
 
 // A titled table holds the Russian title, MenuCount Russian lines, the English title and

@@ -19,12 +19,22 @@ struct Decimal {
     int Point = 0;
 };
 
-// The shortest decimal form that reads back as the same value (std::to_chars' guarantee).
+// Significant digits that hold every finite value of the type exactly: a binary fraction has
+// a finite decimal expansion, at most 112 digits for a single (the subnormals) and 767 for a
+// double.
 template <typename T>
-Decimal ShortestDecimal(T value) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
-    const std::string s(buf, r.ptr);  // "-1.2345e+07", "5e-04", "0e+00"
+constexpr int kExactDigits = sizeof(T) == sizeof(float) ? 120 : 770;
+
+// The exact decimal value of the stored number. Pictures round this, not the shortest text
+// that reads back as the same number: the transmitter's display rounds the single it holds,
+// and an engineer comparing the two must see the same digits (2.675f is stored as
+// 2.67499995..., so the display and the program show "2.67" with two decimals).
+template <typename T>
+Decimal ExactDecimal(T value) {
+    char buf[kExactDigits<T> + 16];
+    const auto r =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, kExactDigits<T>);
+    const std::string s(buf, r.ptr);  // "-1.2345000...e+07", "0.000...e+00"
     Decimal d;
     std::size_t i = 0;
     if (s[i] == '-') {
@@ -166,7 +176,7 @@ QString Format(T value, QStringView pictureText, QChar sep) {
     if (std::isnan(value)) return QStringLiteral("NaN");
     if (std::isinf(value)) return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 
-    Decimal d = ShortestDecimal(value);
+    Decimal d = ExactDecimal(value);
     QString integer;
     QString frac;
     QString exponent;
@@ -205,7 +215,7 @@ QString Format(T value, QStringView pictureText, QChar sep) {
 
 // The decimal rounded to d decimals read back as a single.
 bool RoundTripsAt(float f, int decimals) {
-    Decimal d = ShortestDecimal(f);
+    Decimal d = ExactDecimal(f);
     RoundToDigits(d, d.Point + decimals);
     std::string text = d.Negative ? "-0." : "0.";
     text += d.Digits.empty() ? "0" : d.Digits;

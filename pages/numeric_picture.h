@@ -16,10 +16,10 @@ namespace tarvix {
 // first placeholder and after the number (also quoted '...' or "...") is copied; from an
 // unquoted ";" on the picture is ignored.
 //
-// Rounding is half away from zero on the value's shortest decimal form, the digits a user
-// sees for that float or double: 2.675f with "0.00" gives "2.68", although the nearest
-// single below 2.675 is what is stored. A result that rounds to zero has no minus sign.
-// NaN gives "NaN", infinities "INF" and "-INF".
+// Rounding is half away from zero on the exact value stored, as the transmitter's display
+// rounds the single it holds: 2.675f, stored as 2.67499995..., gives "2.67" with "0.00";
+// 0.125f, exactly half way, "0.13". A result that rounds to zero has no minus sign. NaN
+// gives "NaN", infinities "INF" and "-INF".
 //
 // Throws UserError when the picture has no digit placeholder or placeholders follow the text
 // behind the number: such a picture cannot show a value.
@@ -27,7 +27,7 @@ QString FormatPicture(float value, QStringView picture, QChar decimalSep);
 QString FormatPicture(double value, QStringView picture, QChar decimalSep);
 
 // The picture of a writable float without a format: "0.000" with as many further zeros as it
-// takes, up to 8 decimals, for the rounded value to convert back to exactly f.
+// takes, up to 8 decimals, for the value it shows to convert back to exactly f.
 QString FloatFormatFor(float f);
 
 // The general decimal form with up to 15 significant digits, as a value is written when no

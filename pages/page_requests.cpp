@@ -163,20 +163,33 @@ WritePageResult WritePage(const QString& page, std::span<const PageControlState>
     // The device checks the key against the serial number it holds: the one last read,
     // before an edit of the same page may put a new one into the image.
     const std::uint16_t key = AccessKey(ctx.Image);
+    // A save is all or nothing. The conversions store into the image as they go, so a
+    // failing one puts back what the controls before it stored, and no mark is cleared
+    // until every control converted: the user corrects the one value and saves the page
+    // again, with nothing of the first attempt lost or left unsent in the image.
+    const RegisterImage imageBefore = ctx.Image;
+    const DspValueArray dspBefore = ctx.DspValues;
     bool keyNeeded = false;
-    for (const PageControlState& c : controls) {
-        if (!c.Modified || !c.Visible) continue;
-        try {
+    std::vector<const QString*> written;
+    try {
+        for (const PageControlState& c : controls) {
+            if (!c.Modified || !c.Visible) continue;
             if (const auto b = ctx.Binds.Find(c.Name)) {
                 AddWriteForControl(op, *b, keyNeeded, ctx.Image, ctx.DspValues, [&] {
                     if (ctx.Convert) ctx.Convert(c.Name, *b);
                 });
             }
-        } catch (...) {
-            if (ctx.ClearMark) ctx.ClearMark(c.Name);
-            throw;
+            written.push_back(&c.Name);
         }
-        if (ctx.ClearMark) ctx.ClearMark(c.Name);
+    } catch (...) {
+        ctx.Image = imageBefore;
+        ctx.DspValues = dspBefore;
+        op.Len = 0;
+        op.Slot[0] = 0;
+        throw;
+    }
+    if (ctx.ClearMark) {
+        for (const QString* name : written) ctx.ClearMark(*name);
     }
     if (keyNeeded) {
         const std::uint16_t open[] = {key};

@@ -82,8 +82,8 @@ struct PageWriteContext {
     int WorkMode = 0;  // 0 offline, 1 online, 2 file
     ModbusList& OpList;
     const Bindings& Binds;
-    const RegisterImage& Image;
-    const DspValueArray& DspValues;
+    RegisterImage& Image;  // the conversions store into these; a failed save restores them
+    DspValueArray& DspValues;
     // ControlToRegister / ControlToDsp of the control's descriptor; may throw UserError.
     std::function<void(const QString& control, const Binding& b)> Convert;
     std::function<void(const QString& control)> ClearMark;
@@ -93,9 +93,10 @@ struct PageWriteContext {
 // Writes the modified visible controls of a page into OpList and launches it; the access key
 // is that of the serial number in the image before the page's edits are converted (and, when
 // start is set, runs StartOpList). Refuses, changing nothing, while the window is not ready,
-// offline, or while OpList is busy. A conversion error clears that control's mark and
-// propagates; the marks of the controls before it are cleared already and the list is not
-// launched. Nothing modified: nothing is launched and the result is Ok.
+// offline, or while OpList is busy. All or nothing: the marks are cleared only once every
+// control converted; a conversion error propagates with the image, the DSP values and every
+// mark as they were before, and OpList empty and not launched. Nothing modified: nothing is
+// launched and the result is Ok.
 WritePageResult WritePage(const QString& page, std::span<const PageControlState> controls,
                           bool start, PageWriteContext& ctx);
 

@@ -14,6 +14,9 @@ namespace tarvix {
 // The limits the edits of the pages are checked against.
 inline constexpr int kEditMin = -100000000;
 inline constexpr int kEditMax = 100000000;
+// What one holding register holds: a word edit beyond it is refused, not cut to 16 bits.
+inline constexpr int kWordMin = 0;
+inline constexpr int kWordMax = 0xFFFF;
 
 // A decimal integer (surrounding blanks allowed, an optional sign) within min..max.
 // Throws UserError "Недопустимое значение: " + s when s is not one (also when it does not

@@ -14,8 +14,25 @@ namespace tarvix {
 namespace {
 
 constexpr char kTag[] = "tag";
+// Set while a control's tool tip says why its display format cannot show the value.
+constexpr char kShowsProblem[] = "formatProblem";
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
+
+// A control's tool tip is its parameter's description where the form gives it one; a
+// display format that cannot show the value stands in for it only as long as that lasts.
+void ShowFormatProblem(QWidget* c, const QString& problem, int langIndex) {
+    if (!problem.isEmpty()) {
+        c->setToolTip(problem);
+        c->setProperty(kShowsProblem, true);
+        return;
+    }
+    if (!c->property(kShowsProblem).toBool()) return;
+    c->setProperty(kShowsProblem, false);
+    const QVariant param = c->property("param");
+    const int row = param.isValid() ? ParamRowByName(param.toString()) : kNoRow;
+    c->setToolTip(IsParamRow(row) ? ParamHint(row, langIndex) : QString());
+}
 
 }  // namespace
 
@@ -68,6 +85,7 @@ ValueService* Descriptors::Make(const DescriptorSpec& entry, int langIndex) {
 }
 
 void Descriptors::Build(int langIndex) {
+    langIndex_ = langIndex;
     for (auto& d : dc_) d.reset();
     for (auto& d : dspDc_) d.reset();
     bindings_ = Bindings(Catalogue());
@@ -109,7 +127,7 @@ void Descriptors::ShowValue(int mr, bool updateInputs) {
         if (!c) continue;
         if (auto* label = qobject_cast<QLabel*>(c)) {
             label->setText(text);
-            label->setToolTip(problem);
+            ShowFormatProblem(label, problem, langIndex_);
             continue;
         }
         if (!updateInputs) continue;
@@ -119,7 +137,7 @@ void Descriptors::ShowValue(int mr, bool updateInputs) {
             scroll->setValue(w);
         } else if (auto* edit = qobject_cast<QLineEdit*>(c)) {
             edit->setText(text);
-            edit->setToolTip(problem);
+            ShowFormatProblem(edit, problem, langIndex_);
         }
         SetControlTag(c, 0);
     }
@@ -183,7 +201,8 @@ void Descriptors::ControlToRegister(int mr) {
     if (!dc) return;
     QWidget* c = FirstModified(*dc);
     if (!c) return;
-    const QString shown = ControlValueToRegister(image_, mr, InputOf(c), dc->Desc.Format, decimal_);
+    const QString shown = ControlValueToRegister(image_, mr, InputOf(c), dc->Desc.Format, decimal_,
+                                                 WordOverflow::Refuse);
     if (auto* edit = qobject_cast<QLineEdit*>(c); edit && !shown.isEmpty()) edit->setText(shown);
 }
 

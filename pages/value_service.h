@@ -83,6 +83,7 @@ class Descriptors {
     std::array<std::unique_ptr<ValueService>, kDspParams> dspDc_;
     DspValueArray dspValues_{};
     QChar decimal_;
+    int langIndex_ = 0;  // of the last Build: the texts the descriptions are shown in
 };
 
 }  // namespace tarvix

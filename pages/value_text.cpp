@@ -67,7 +67,8 @@ QString ValueText(const RegisterImage& image, int mr, bool total, bool high, boo
 }
 
 QString ControlValueToRegister(RegisterImage& image, int mr, const ControlInput& input,
-                               const QString& format, QChar decimalSep) {
+                               const QString& format, QChar decimalSep, WordOverflow overflow) {
+    const bool refuse = overflow == WordOverflow::Refuse;
     const int t = RegType(mr);
     double value = 0;
     QString shown;
@@ -83,16 +84,19 @@ QString ControlValueToRegister(RegisterImage& image, int mr, const ControlInput&
         } else if (!format.isEmpty()) {
             const auto v = ScanWord(format, s);
             if (!v) throw NotInFormatError(s, format);
+            const std::int64_t min = ScanWordMinimum(format);
+            if (refuse && (*v < min || *v > kWordMax)) throw OutOfRangeError(s, min, kWordMax);
             value = static_cast<double>(*v);
         } else {
-            value = static_cast<double>(ParseInteger(s, kEditMin, kEditMax));
+            value = static_cast<double>(refuse ? ParseInteger(s, kWordMin, kWordMax)
+                                               : ParseInteger(s, kEditMin, kEditMax));
         }
     }
     if (t == kTypeFloat) {
         image.StoreFloat(mr, static_cast<float>(value));
     } else if (t == kTypeWord) {
-        // Only the low 16 bits fit the register (70000 is written as 4464): the limits
-        // checked above are those of every edit, not of the register.
+        // The bits of a negative number a signed short format reads back, or the low 16 bits
+        // of a number the caller lets overflow.
         const auto bits = static_cast<std::uint32_t>(static_cast<std::int64_t>(value));
         image.Store(mr, static_cast<std::uint16_t>(bits & 0xFFFFu));
     }

@@ -9,6 +9,7 @@
 #include <QChar>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <variant>
 
@@ -46,13 +47,25 @@ int WordValue(const RegisterImage& image, int mr);
 // bar's position, or an edit's text.
 using ControlInput = std::variant<int, QString>;
 
-// Converts input into the register image at identifier mr (a float into mr - 1 and mr; a
-// word's low 16 bits into mr, so 70000 becomes 4464). An edit's text goes through the float
-// parse for a float, through format when the word has one (its scan), else through the
-// integer parse, all within -100 000 000 .. 100 000 000. Returns the text the edit shows
-// afterwards (its text with the decimal separator normalised); empty for an index input.
-// Throws UserError on bad input and leaves the image unchanged then.
+// What a typed word beyond its register's range becomes.
+enum class WordOverflow : std::uint8_t {
+    // Refused with the range message: the pages, where a number cut to 16 bits would reach
+    // the device unnoticed (70000 as 4464, -1 as 65535).
+    Refuse,
+    // Stored as its low 16 bits: the command line, which tells the user so itself.
+    KeepLow16,
+};
+
+// Converts input into the register image at identifier mr (a float into mr - 1 and mr, a
+// word into mr). An edit's text goes through the float parse for a float; a word's through
+// format when it has one (its scan), else through the integer parse. Both lie within
+// -100 000 000 .. 100 000 000; a word must also fit its register, 0 .. 65535 (from -32768
+// on under a signed short format, see ScanWordMinimum), unless overflow keeps the low 16
+// bits. Returns the text the edit shows afterwards (its text with the decimal separator
+// normalised); empty for an index input. Throws UserError on bad input and leaves the
+// image unchanged then.
 QString ControlValueToRegister(RegisterImage& image, int mr, const ControlInput& input,
-                               const QString& format, QChar decimalSep);
+                               const QString& format, QChar decimalSep,
+                               WordOverflow overflow = WordOverflow::KeepLow16);
 
 }  // namespace tarvix

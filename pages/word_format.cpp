@@ -171,10 +171,12 @@ int DigitValue(QChar c) {
     return 99;
 }
 
-std::optional<std::int64_t> ScanNumber(const Conversion& s, QStringView text, qsizetype pos) {
+// Reads the conversion's number at text[pos] and moves pos behind what it read.
+std::optional<std::int64_t> ScanNumber(const Conversion& s, QStringView text, qsizetype& pos) {
     if (s.Conv == 'c') {
         if (pos >= text.size()) return std::nullopt;
         const QByteArray byte = ToCp1251(text.mid(pos, 1));
+        ++pos;
         return static_cast<unsigned char>(byte.at(0));
     }
     while (pos < text.size() && IsBlank(text[pos])) ++pos;
@@ -213,6 +215,20 @@ std::optional<std::int64_t> ScanNumber(const Conversion& s, QStringView text, qs
     return v;
 }
 
+// Matches literal format text at text[pos] as scanf does (a blank matches any run of blanks)
+// and moves pos behind it; false at the first character that differs.
+bool MatchLiteral(QStringView literal, QStringView text, qsizetype& pos) {
+    for (const QChar c : literal) {
+        if (IsBlank(c)) {
+            while (pos < text.size() && IsBlank(text[pos])) ++pos;
+            continue;
+        }
+        if (pos >= text.size() || text[pos] != c) return false;
+        ++pos;
+    }
+    return true;
+}
+
 }  // namespace
 
 QString FormatWord(QStringView format, int value) {
@@ -224,16 +240,19 @@ QString FormatWord(QStringView format, int value) {
 std::optional<std::int64_t> ScanWord(QStringView format, QStringView text) {
     const ParsedFormat f = Parse(format);
     qsizetype pos = 0;
-    for (const QChar c : f.Before) {
-        if (IsBlank(c)) {
-            while (pos < text.size() && IsBlank(text[pos])) ++pos;
-            continue;
-        }
-        if (pos >= text.size() || text[pos] != c) return std::nullopt;
-        ++pos;
-    }
-    if (f.Directive.Conv == 0) return std::nullopt;
-    return ScanNumber(f.Directive, text, pos);
+    if (!MatchLiteral(f.Before, text, pos) || f.Directive.Conv == 0) return std::nullopt;
+    const auto v = ScanNumber(f.Directive, text, pos);
+    // scanf would stop here and leave the rest unread; an edit's text is the value the user
+    // means, so "12abc" or a third digit under "%02d" is no value rather than 12.
+    if (!v || !MatchLiteral(f.After, text, pos)) return std::nullopt;
+    while (pos < text.size() && IsBlank(text[pos])) ++pos;
+    if (pos != text.size()) return std::nullopt;
+    return v;
+}
+
+std::int64_t ScanWordMinimum(QStringView format) {
+    const Conversion& s = Parse(format).Directive;
+    return IsSigned(s.Conv) && s.Size != Length::Int ? std::numeric_limits<std::int16_t>::min() : 0;
 }
 
 bool IsUsableWordFormat(QStringView format) {

@@ -23,10 +23,16 @@ QString FormatWord(QStringView format, int value);
 
 // Reads one integer from text with format as a scanf-style pattern: literal characters must
 // match, a blank matches any run of blanks, the conversion skips leading blanks and reads at
-// most width characters ("20%02d" reads "2013" as 13 and nothing from "13"). Text after the
-// number is not looked at. nullopt when no number could be read, also when it does not fit
-// 32 bits. Throws UserError for a format outside the subset.
+// most width characters ("20%02d" reads "2013" as 13 and nothing from "13"). Unlike scanf the
+// whole text must match: the literal text after the conversion too, then nothing but blanks
+// ("12abc" and, under "%02d", "123" are no values). nullopt when the text does not match or
+// its number does not fit 32 bits. Throws UserError for a format outside the subset.
 std::optional<std::int64_t> ScanWord(QStringView format, QStringView text);
+
+// The least number a word edit may hold under format: a signed conversion narrowed by "h" or
+// "hh" shows the upper half of the register as negative numbers ("%hd" shows 65535 as -1),
+// and what it shows must read back, so it takes -32768 on; every other format 0.
+std::int64_t ScanWordMinimum(QStringView format);
 
 // Whether format lies in the subset (the formats dialog can warn before saving).
 bool IsUsableWordFormat(QStringView format);

@@ -7,6 +7,7 @@
 #include "base/string_table.h"
 #include "connect/form_setup_com.h"
 #include "model/param_table.h"
+#include "model/register_ids.h"
 #include "pages/value_service.h"
 #include "session/program.h"
 #include "support/journal_lines.h"
@@ -232,6 +233,80 @@ class TestPages : public QObject {
                                                                 : QString())));
         QTest::qWait(500);
         QCOMPARE(reads.count(), 1);
+    }
+
+    // A save is all or nothing: the value converted before the refused one keeps its mark
+    // and stays out of the image, and correcting the refused one sends both.
+    void aRefusedSaveKeepsEveryEditForTheNextOne() {
+        QVERIFY(Open(28));  // "Отсечка": the cut-off value comes before the shock time
+        auto* value = Find<QLineEdit>("EditValLowFlow_CutOffH");
+        auto* shock = Find<QLineEdit>("EditTimeShockH");
+        QVERIFY(value && shock);
+        const float imageBefore = p_->Image.ReadFloat(mrValLowFlow_CutOffH);
+        const int simBefore = SimWord(mrValLowFlow_CutOffH);
+        messages_.clear();
+        value->setText(QStringLiteral("2.25"));
+        Q_EMIT value->textEdited(value->text());
+        shock->setText(QStringLiteral("soon"));
+        Q_EMIT shock->textEdited(shock->text());
+        form_->SavePage();
+        QCOMPARE(messages_.value(0), QStringLiteral("Недопустимое значение: soon"));
+        QCOMPARE(ControlTag(value), 1);
+        QCOMPARE(ControlTag(shock), 1);
+        QCOMPARE(p_->Image.ReadFloat(mrValLowFlow_CutOffH), imageBefore);
+        QVERIFY(Find<QWidget>("ButtonSave")->isEnabled());
+        QCOMPARE(SimWord(mrValLowFlow_CutOffH), simBefore);
+
+        shock->setText(QStringLiteral("3"));
+        form_->SavePage();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle() && !Find<QWidget>("ButtonSave")->isEnabled(), 10000);
+        QCOMPARE(sim_.Command(QStringLiteral("get %1").arg(mrValLowFlow_CutOffH)),
+                 QStringLiteral("ok 2.25"));
+        QCOMPARE(sim_.Command(QStringLiteral("get %1").arg(mrTimeShockH)), QStringLiteral("ok 3"));
+    }
+
+    // A word the register cannot hold is refused, not cut to its low 16 bits (70000 would
+    // reach the device as 4464).
+    void aWordBeyondItsRegisterIsRefused() {
+        QVERIFY(Open(34));  // "Modbus RS-485"
+        auto* address = Find<QLineEdit>("EditDevAddr");
+        QVERIFY(address);
+        const int simBefore = SimWord(mrDevAddr);
+        for (const char* typed : {"70000", "-1"}) {
+            messages_.clear();
+            address->setText(QString::fromLatin1(typed));
+            Q_EMIT address->textEdited(address->text());
+            form_->SavePage();
+            QCOMPARE(messages_.value(0),
+                     QString::fromLatin1(typed) +
+                         QStringLiteral(" выходит за пределы допустимых значений: 0..65535"));
+            QCOMPARE(p_->Lists->OpList.Len, 0);
+            QCOMPARE(SimWord(mrDevAddr), simBefore);
+        }
+        form_->RereadPage();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle(), 10000);
+    }
+
+    // The count-down edit follows the device also with poll results, but a count the user
+    // typed stays until it is saved or discarded, focus or not ("Да" takes the focus).
+    void aTypedCountDownOutlivesThePoll() {
+        QCOMPARE(sim_.Command(QStringLiteral("setf %1 500").arg(mrPFSp_CountDownH)),
+                 QStringLiteral("ok"));
+        QVERIFY(Open(16));  // "Имп/част/статусный 1"
+        auto* edit = Find<QLineEdit>("EditPFSp_CountDownH");
+        QVERIFY(edit);
+        QCOMPARE(edit->text(), QStringLiteral("500"));
+        edit->setText(QStringLiteral("123"));
+        Q_EMIT edit->textEdited(edit->text());
+        edit->clearFocus();
+        // The count-down's value arriving with a poll, as the distribution passes it on.
+        form_->Values().ValueArrived(mrPFSp_CountDownH, false);
+        QCOMPARE(edit->text(), QStringLiteral("123"));
+        QCOMPARE(ControlTag(edit), 1);
+        QCOMPARE(Find<QLabel>("LabelPFSp_CountDownH")->text(), QStringLiteral("500"));
+        form_->RereadPage();
+        QTRY_VERIFY_WITH_TIMEOUT(Idle() && edit->text() == QStringLiteral("500"), 10000);
+        QCOMPARE(ControlTag(edit), 0);
     }
 };
 

@@ -139,6 +139,8 @@ void TestDeviceSearch::addressSearchStoppedKeepsTheLastAddressTried() {
     Child<QComboBox>(f.Form(), "ComboBoxManual")->setEditText(dev.Path());
     TFormSetupCom& form = f.Form();
     QPushButton* button = Child<QPushButton>(form, "ButtonSearch");
+    // An address no device has in the field does not stop the search: it walks its own.
+    Child<QLineEdit>(form, "EditAddress")->setText(QStringLiteral("300"));
 
     button->click();
     form.TimerSearchTimer();

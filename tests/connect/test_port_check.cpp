@@ -59,6 +59,8 @@ class TestPortCheck : public QObject {
     void checkOutlastingTheWaitGivesTheListBack();
     void buttonInit_data();
     void buttonInit();
+    void buttonInitRefusesAnAddressThatIsNoDevices_data();
+    void buttonInitRefusesAnAddressThatIsNoDevices();
     void checkAgainstTheSimulator();
 };
 
@@ -149,8 +151,6 @@ void TestPortCheck::checkDevice_data() {
     QTest::newRow("answer holds another address")
         << -2 << QStringLiteral("4") << true << kModeOffline << false << 4;
     QTest::newRow("silent line") << -1 << QStringLiteral("1") << true << kModeOffline << false << 1;
-    QTest::newRow("address 300 is 44")
-        << 44 << QStringLiteral("300") << true << kModeOffline << true << 0;
     QTest::newRow("checked from file mode")
         << 3 << QStringLiteral("3") << true << kModeFile << true << 0;
     QTest::newRow("missed from file mode")
@@ -234,6 +234,34 @@ void TestPortCheck::buttonInit() {
     QCOMPARE(f.Journal(), expected);
     QVERIFY(!f.P().Com.IsOpen());
     QVERIFY(f.Form().isVisible());
+}
+
+void TestPortCheck::buttonInitRefusesAnAddressThatIsNoDevices_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("lowByte");  // what the address was cut to
+    QTest::newRow("the broadcast") << QStringLiteral("0") << 0;
+    QTest::newRow("256, the broadcast in 8 bits") << QStringLiteral("256") << 0;
+    QTest::newRow("300, device 44 in 8 bits") << QStringLiteral("300") << 44;
+}
+
+// A device answering at the cut address must not make "Проверить связь" report one at the
+// typed address: the address is refused before the port opens.
+void TestPortCheck::buttonInitRefusesAnAddressThatIsNoDevices() {
+    QFETCH(QString, address);
+    QFETCH(int, lowByte);
+    PtyDevice dev(PtyDevice::AnswersAll(static_cast<std::uint16_t>(lowByte)));
+    ConnectFixture f;
+    f.StartWorker();
+    Aim(f, dev.Path(), address);
+    f.Form().show();
+    QTest::mouseClick(Child<QPushButton>(f.Form(), "ButtonInit"), Qt::LeftButton);
+
+    QCOMPARE(f.asked.size(), 1);
+    QCOMPARE(f.asked[0].text,
+             address + QStringLiteral(" выходит за пределы допустимых значений: 1..255"));
+    QCOMPARE(dev.Requests(), 0);
+    QVERIFY(f.Journal().isEmpty());
+    QVERIFY(!f.P().Com.IsOpen());
 }
 
 void TestPortCheck::checkAgainstTheSimulator() {

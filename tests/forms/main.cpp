@@ -8,13 +8,14 @@ namespace tarvix {
 QObject* MakeTestPageForms();
 QObject* MakeTestPageTexts();
 QObject* MakeTestPageLayout();
+QObject* MakeTestPageValues();
 }  // namespace tarvix
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failed = 0;
-    for (auto make :
-         {tarvix::MakeTestPageForms, tarvix::MakeTestPageTexts, tarvix::MakeTestPageLayout}) {
+    for (auto make : {tarvix::MakeTestPageForms, tarvix::MakeTestPageTexts,
+                      tarvix::MakeTestPageLayout, tarvix::MakeTestPageValues}) {
         const std::unique_ptr<QObject> test(make());
         failed += QTest::qExec(test.get(), argc, argv);
     }

@@ -304,6 +304,56 @@ class TestPageForms : public PageFormsFixture {
             QCOMPARE(w->parentWidget(), decider->parentWidget());
         }
     }
+
+    // What the edition shows follows the parameter table: a parameter hidden at its access
+    // level is hidden with its caption wherever it sits, the others are left as the form
+    // has them.
+    void parametersTheEditionHidesAreHidden() {
+        for (const DescriptorSpec& d : Catalogue()) {
+            const bool shown = ParamVisible(RowOf(d));
+            for (const BoundControl& c : d.Controls) {
+                QWidget* w = Find(c.Page, c.Name);
+                QVERIFY2(w != nullptr, qPrintable(c.Name));
+                QVERIFY2(w->property(kEditionHidden).toBool() == !shown, qPrintable(c.Name));
+                QVERIFY2(shown || w->isHidden(), qPrintable(c.Name));
+            }
+        }
+        for (const auto& [name, page] : pages_) {
+            for (const QWidget* w : page->findChildren<QWidget*>()) {
+                const QVariant param = w->property("param");
+                if (!param.isValid()) continue;
+                const bool shown = ParamVisible(ParamRowByName(param.toString()));
+                QVERIFY2(w->property(kEditionHidden).toBool() == !shown,
+                         qPrintable(w->objectName()));
+                QVERIFY2(shown || w->isHidden(), qPrintable(w->objectName()));
+            }
+        }
+        if (AccessLevel != 3) return;
+        // The service parameters on the user edition's pages, and what stays beside them.
+        const struct {
+            const char* Page;
+            const char* Name;
+            bool Hidden;
+        } cases[] = {
+            {"PageSystem", "GroupBoxParamFixed", true},
+            {"PageSystem", "ComboAssignParamFixed", true},
+            {"PageSystem", "LabelAssignParamFixed", true},
+            {"PageSystem", "EditParamFixedH", true},
+            {"PageSystem", "CaptionParamFixedH", true},
+            {"PageSystem", "EditFlowDampingH", false},
+            {"PageSystem", "EditDensDampingH", false},
+            {"PageCurOut", "LabelCUR_Current_OffsetH_2", true},
+            {"PageCurOut", "CaptionCUR_Current_OffsetH_2", true},
+            {"PageCurOut", "LabelCUR_Current_GainH_2", true},
+            {"PageCurOut", "ComboCUR_Assign", false},
+            {"PageCurOut", "LabelCUR_TempH_2", false},
+        };
+        for (const auto& c : cases) {
+            QWidget* w = Find(QString::fromLatin1(c.Page), QString::fromLatin1(c.Name));
+            QVERIFY2(w != nullptr, c.Name);
+            QVERIFY2(w->isHidden() == c.Hidden, c.Name);
+        }
+    }
 };
 
 QObject* MakeTestPageForms() { return new TestPageForms; }

@@ -66,6 +66,12 @@ TEST(Catalogue, FormatsAndMenusFitTheValue) {
         if (d.Menu != MenuId::None) {
             EXPECT_EQ(RegType(d.Id), kTypeWord) << d.Id;
         }
+        // A combo offers its menu's items; only the unit combos go without, the unit
+        // selectors fill them by their assignment.
+        const QString& first = d.Controls.empty() ? QString() : d.Controls.front().Name;
+        if (ControlKindOf(first) == ControlKind::Combo && d.Menu == MenuId::None) {
+            EXPECT_TRUE(first.contains(u"Unit")) << first.toStdString() << " offers no items";
+        }
         if (isFloat) {
             for (const BoundControl& c : d.Controls) {
                 EXPECT_NE(ControlKindOf(c.Name), ControlKind::Combo) << c.Name.toStdString();

@@ -84,6 +84,10 @@ TEST(DeviceMenus, ItemTextsByLanguage) {
         {MenuId::Sertification, 1, 0, u"None-Ex"},
         {MenuId::SensorType, 0, 5, u"1ExiaIIB(T6)"},
         {MenuId::ApproxMethod, 0, 1, u"Кус.-лин."},
+        {MenuId::ZeroAdjust, 0, 1, u"Запуск"},
+        {MenuId::ZeroAdjust, 1, 0, u"No"},
+        {MenuId::FixedParameter, 0, 3, u"Температура"},
+        {MenuId::FixedParameter, 1, 1, u"Mass Flow"},
     };
     for (const auto& c : cases) {
         const MenuLines lines = MenuLinesOf(c.Menu, c.Lang);

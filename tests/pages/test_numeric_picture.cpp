@@ -1,4 +1,4 @@
-// Numeric pictures as a user reads them: rounding of the decimal value a float stands for,
+// Numeric pictures as a user reads them: rounding of the value a float holds, as the device does,
 // optional digits, scientific exponents, separators; the shortest reproducing picture; the
 // general form; pictures that cannot show a number.
 #include "base/user_error.h"
@@ -31,10 +31,15 @@ TEST(Picture, ShowsTheValueAsTheUserReadsIt) {
         {-1234.5678f, "0.000e+00", u'.', "-1.235e+03"},
         {1e-10f, "0.0000e+00", u'.', "1.0000e-10"},
         {1234.5f, "0.0e-00", u'.', "1.2e03"},  // "e-": sign only when negative
-        // The stored single below 2.675 still rounds up: the user sees 2.675.
-        {2.675f, "0.00", u'.', "2.68"},
-        {-2.675f, "0.00", u'.', "-2.68"},
+        // The stored single is rounded, as the transmitter's display rounds it: 2.675f is
+        // 2.67499995..., 1.005f 1.00499999..., 1.15f 1.14999998...; exact halves go up.
+        {2.675f, "0.00", u'.', "2.67"},
+        {-2.675f, "0.00", u'.', "-2.67"},
+        {1.005f, "0.00", u'.', "1.00"},
+        {1.15f, "0.0", u'.', "1.1"},
+        {0.615f, "0.00", u'.', "0.62"},  // 0.61500001...
         {0.125f, "0.00", u'.', "0.13"},
+        {-2.5f, "0", u'.', "-3"},
         {21.45f, "0.0", u'.', "21.5"},
         {9.9996f, "0.000", u'.', "10.000"},
         {99999.5f, "0", u'.', "100000"},
@@ -43,7 +48,7 @@ TEST(Picture, ShowsTheValueAsTheUserReadsIt) {
         {0.15f, "0.##", u'.', "0.15"},
         {1.5f, "0.##", u'.', "1.5"},
         {1.0f, "0.##", u'.', "1"},
-        {0.005f, "0.##", u'.', "0.01"},
+        {0.005f, "0.##", u'.', "0"},  // 0.00499999...
         {0.5f, "#.##", u'.', ".5"},
         {7.0f, "000", u'.', "007"},
         {1.5f, "0.00", u',', "1,50"},
@@ -60,8 +65,10 @@ TEST(Picture, ShowsTheValueAsTheUserReadsIt) {
     }
 }
 
-TEST(Picture, DoublesRoundOnTheirOwnDecimalForm) {
+TEST(Picture, DoublesRoundTheirStoredValue) {
     EXPECT_EQ(FormatPicture(0.1 + 0.2, u"0.0000000000000000", u'.'), u"0.3000000000000000");
+    EXPECT_EQ(FormatPicture(2.675, u"0.00", u'.'), u"2.67");  // 2.67499999999999982...
+    EXPECT_EQ(FormatPicture(5e-324, u"0.000e+00", u'.'), u"4.941e-324");
     EXPECT_EQ(FormatPicture(1e-100, u"0.0000e+00", u'.'), u"1.0000e-100");
     EXPECT_EQ(FormatPicture(1e300, u"0", u'.').size(), 301);
 }
@@ -90,11 +97,17 @@ TEST(FloatFormatFor, FewestDecimalsFromThreeThatReproduceTheSingle) {
         float F;
         const char* Picture;
     } cases[] = {
-        {0.1f, "0.000"},           {1.5f, "0.000"},
-        {-2.0f, "0.000"},          {1.2345f, "0.0000"},
-        {123.456789f, "0.00000"},  {1.2345678f, "0.0000000"},
-        {0.0012345f, "0.0000000"}, {1.0f / 3.0f, "0.00000000"},
+        {0.1f, "0.000"},
+        {1.5f, "0.000"},
+        {-2.0f, "0.000"},
+        {1.2345f, "0.0000"},
+        {123.456789f, "0.00000"},
+        {1.2345678f, "0.0000000"},
+        {0.0012345f, "0.0000000"},
+        {1.0f / 3.0f, "0.00000000"},
         {0.001f, "0.000"},
+        {2.675f, "0.000"},
+        {std::numeric_limits<float>::denorm_min(), "0.00000000"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FloatFormatFor(c.F), QString::fromLatin1(c.Picture)) << c.F;

@@ -182,7 +182,8 @@ class WritePageTest : public PageRequests {
                     if (b.Dsp) {
                         dsp[b.Id] = ControlValueToDsp(b.Id, texts[control], u'.').Value;
                     } else {
-                        ControlValueToRegister(image, b.Id, texts[control], {}, u'.');
+                        ControlValueToRegister(image, b.Id, texts[control], {}, u'.',
+                                               WordOverflow::Refuse);
                     }
                 },
             .ClearMark = [&](const QString& control) { cleared.push_back(control); },
@@ -209,7 +210,7 @@ TEST_F(WritePageTest, ProtectedValueIsSentInsideTheKeyBracket) {
 }
 
 TEST_F(WritePageTest, WritesAfterTheFirstProtectedOneAreInsideTheBracket) {
-    texts[QStringLiteral("EditSerialNumberDevice")] = QStringLiteral("70000");
+    texts[QStringLiteral("EditSerialNumberDevice")] = QStringLiteral("4464");
     texts[QStringLiteral("EditHardWareVersion")] = QStringLiteral("5");
     texts[QStringLiteral("EditCalibrationDD")] = QStringLiteral("7");
     Write(QStringLiteral("EditFmInfo"), {{QStringLiteral("EditHardWareVersion"), true},
@@ -218,7 +219,7 @@ TEST_F(WritePageTest, WritesAfterTheFirstProtectedOneAreInsideTheBracket) {
     EXPECT_EQ(
         SentOrder(op),
         (std::vector<Entry>{{16, 201, 1}, {16, 4, 1}, {16, 0, 1}, {16, 201, 1}, {16, 400, 1}}));
-    EXPECT_EQ(op.Values[op.Slot[2]], 4464);  // 70000 keeps its low 16 bits
+    EXPECT_EQ(op.Values[op.Slot[2]], 4464);
 }
 
 TEST_F(WritePageTest, KeyOfTheSerialNumberTheDeviceHolds) {
@@ -232,7 +233,7 @@ TEST_F(WritePageTest, KeyOfTheSerialNumberTheDeviceHolds) {
 }
 
 TEST_F(WritePageTest, UnprotectedWritesNeedNoKey) {
-    texts[QStringLiteral("EditDevAddr")] = QStringLiteral("70000");
+    texts[QStringLiteral("EditDevAddr")] = QStringLiteral("4464");
     EXPECT_EQ(Write(QStringLiteral("PageRS485"), {{QStringLiteral("EditDevAddr"), true}}),
               WritePageResult::Ok);
     EXPECT_EQ(Entries(op), (std::vector<Entry>{{16, 430, 1}}));
@@ -282,21 +283,61 @@ TEST_F(WritePageTest, MeasuringModuleWrites) {
     EXPECT_EQ(op.Slot[2] - op.Slot[1], 3);
 }
 
-TEST_F(WritePageTest, AConversionErrorStopsThePageWrite) {
-    texts[QStringLiteral("EditAlfaH")] = QStringLiteral("1");
-    texts[QStringLiteral("EditBettaH")] = QStringLiteral("abc");
-    try {
-        Write(QStringLiteral("PageRefDensity"), {{QStringLiteral("EditAlfaH"), true},
-                                                 {QStringLiteral("EditBettaH"), true},
-                                                 {QStringLiteral("EditRefTemperatureH"), true}});
-        FAIL() << "no error";
-    } catch (const UserError& e) {
-        EXPECT_EQ(e.message(), u"Недопустимое значение: abc");
+// A save is all or nothing: a value that does not convert leaves the image, the marks and
+// the list as they were, also for the controls converted before it, so that correcting it
+// and saving again sends them all.
+TEST_F(WritePageTest, AConversionErrorLeavesEverythingAsItWas) {
+    image.StoreFloat(mrAlfaH, 7.0f);
+    image.ModbusRegs[mrCUR_SN] = 0x1234;
+    dsp[2] = {1, 2, 3, 4};
+    const RegisterImage imageBefore = image;
+    const DspValueArray dspBefore = dsp;
+    const struct {
+        const char* Page;
+        std::vector<PageControlState> Controls;
+        std::map<QString, QString> Texts;
+        const char16_t* Message;
+    } cases[] = {
+        {"PageRefDensity",
+         {{QStringLiteral("EditAlfaH"), true},
+          {QStringLiteral("EditBettaH"), true},
+          {QStringLiteral("EditRefTemperatureH"), true}},
+         {{QStringLiteral("EditAlfaH"), QStringLiteral("1")},
+          {QStringLiteral("EditBettaH"), QStringLiteral("abc")}},
+         u"Недопустимое значение: abc"},
+        // Inside the key bracket: the serial number converted, the date refused.
+        {"EditFmInfo",
+         {{QStringLiteral("EditSerialNumberDevice"), true},
+          {QStringLiteral("EditCUR_Hidden_SN_3"), true},
+          {QStringLiteral("EditCalibrationDD"), true}},
+         {{QStringLiteral("EditSerialNumberDevice"), QStringLiteral("5")},
+          {QStringLiteral("EditCUR_Hidden_SN_3"), QStringLiteral("6")},
+          {QStringLiteral("EditCalibrationDD"), QStringLiteral("70000")}},
+         u"70000 выходит за пределы допустимых значений: 0..65535"},
+        {"PageLimits",
+         {{QStringLiteral("EditR0"), true}, {QStringLiteral("EditMinCode_ADC1_TC"), true}},
+         {{QStringLiteral("EditR0"), QStringLiteral("100")},
+          {QStringLiteral("EditMinCode_ADC1_TC"), QStringLiteral("x")}},
+         u"Недопустимое значение: x"},
+    };
+    for (const auto& c : cases) {
+        texts = c.Texts;
+        converted.clear();
+        try {
+            Write(QString::fromLatin1(c.Page), c.Controls);
+            ADD_FAILURE() << "no error on " << c.Page;
+        } catch (const UserError& e) {
+            EXPECT_EQ(e.message(), QString::fromUtf16(c.Message));
+        }
+        EXPECT_GE(converted.size(), 2u) << c.Page;  // something was converted before it
+        EXPECT_TRUE(cleared.empty()) << c.Page;
+        EXPECT_EQ(image.ModbusRegs, imageBefore.ModbusRegs) << c.Page;
+        EXPECT_EQ(image.RegTime, imageBefore.RegTime) << c.Page;
+        EXPECT_EQ(dsp, dspBefore) << c.Page;
+        EXPECT_EQ(op.Len, 0) << c.Page;
+        EXPECT_EQ(op.Index.load(), -1) << c.Page;
+        EXPECT_EQ(started, 0) << c.Page;
     }
-    EXPECT_EQ(cleared,
-              (std::vector<QString>{QStringLiteral("EditAlfaH"), QStringLiteral("EditBettaH")}));
-    EXPECT_EQ(op.Index.load(), -1);
-    EXPECT_EQ(started, 0);
 }
 
 TEST_F(WritePageTest, RefusalsChangeNothing) {

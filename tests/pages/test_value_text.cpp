@@ -127,19 +127,29 @@ TEST(ControlValueToRegister, EditsAndIndexesIntoTheImage) {
     EXPECT_EQ(ControlValueToRegister(image, mrMFactorMassFlowH, 3, {}, u'.'), QString());
     EXPECT_EQ(image.ReadFloat(mrMFactorMassFlowH), 3.0f);
 
+    constexpr auto kRefuse = WordOverflow::Refuse;
+    constexpr auto kKeep = WordOverflow::KeepLow16;
     const struct {
         QString Text;
         QString Format;
+        WordOverflow Overflow;
         std::uint16_t Stored;
     } words[] = {
-        {QStringLiteral("70000"), {}, 4464},
-        {QStringLiteral("-1"), {}, 0xFFFF},
-        {QStringLiteral("2013"), QStringLiteral("20%02d"), 13},
-        {QStringLiteral("0x1234"), QStringLiteral("0x%04X"), 0x1234},
-        {QStringLiteral("07"), QStringLiteral("%02d"), 7},
+        {QStringLiteral("65535"), {}, kRefuse, 0xFFFF},
+        {QStringLiteral("0"), {}, kRefuse, 0},
+        {QStringLiteral("2013"), QStringLiteral("20%02d"), kRefuse, 13},
+        {QStringLiteral("0x1234"), QStringLiteral("0x%04X"), kRefuse, 0x1234},
+        {QStringLiteral("07"), QStringLiteral("%02d"), kRefuse, 7},
+        // A signed short format shows 65535 as -1; what it shows reads back.
+        {QStringLiteral("-1"), QStringLiteral("%hd"), kRefuse, 0xFFFF},
+        // The command line's choice: the low 16 bits (it warns the user itself).
+        {QStringLiteral("70000"), {}, kKeep, 4464},
+        {QStringLiteral("-1"), {}, kKeep, 0xFFFF},
     };
     for (const auto& w : words) {
-        EXPECT_EQ(ControlValueToRegister(image, mrCalibrationYY, w.Text, w.Format, u'.'), w.Text);
+        EXPECT_EQ(
+            ControlValueToRegister(image, mrCalibrationYY, w.Text, w.Format, u'.', w.Overflow),
+            w.Text);
         EXPECT_EQ(image.ModbusRegs[mrCalibrationYY], w.Stored) << w.Text.toStdString();
     }
     ControlValueToRegister(image, mrUnitMassFlow, 5, {}, u'.');
@@ -157,7 +167,16 @@ TEST(ControlValueToRegister, BadInputLeavesTheImageUnchanged) {
         const char16_t* Message;
     } cases[] = {
         {mrCalibrationYY, u"200000000", u"",
-         u"200000000 выходит за пределы допустимых значений: -100000000..100000000"},
+         u"200000000 выходит за пределы допустимых значений: 0..65535"},
+        // A word the register cannot hold is refused, not cut to its low 16 bits.
+        {mrCalibrationYY, u"70000", u"", u"70000 выходит за пределы допустимых значений: 0..65535"},
+        {mrCalibrationYY, u"-1", u"", u"-1 выходит за пределы допустимых значений: 0..65535"},
+        {mrCalibrationYY, u"70000", u"%d",
+         u"70000 выходит за пределы допустимых значений: 0..65535"},
+        {mrCalibrationYY, u"-1", u"%u", u"-1 выходит за пределы допустимых значений: 0..65535"},
+        {mrCalibrationYY, u"-32769", u"%hd",
+         u"-32769 выходит за пределы допустимых значений: -32768..65535"},
+        {mrCalibrationYY, u"2013x", u"20%02d", u"Строка 2013x не является числом в формате 20%02d"},
         {mrCalibrationYY, u"13", u"20%02d", u"Строка 13 не является числом в формате 20%02d"},
         {mrMFactorMassFlowH, u"1e9", u"",
          u"1e9 выходит за пределы допустимых значений: -100000000..100000000"},
@@ -165,7 +184,7 @@ TEST(ControlValueToRegister, BadInputLeavesTheImageUnchanged) {
     for (const auto& c : cases) {
         try {
             ControlValueToRegister(image, c.Mr, QString::fromUtf16(c.Text),
-                                   QString::fromUtf16(c.Format), u'.');
+                                   QString::fromUtf16(c.Format), u'.', WordOverflow::Refuse);
             ADD_FAILURE() << "accepted " << QString::fromUtf16(c.Text).toStdString();
         } catch (const UserError& e) {
             EXPECT_EQ(e.message(), QString::fromUtf16(c.Message));

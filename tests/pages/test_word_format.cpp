@@ -79,9 +79,15 @@ TEST(ScanWord, ReadsOneIntegerThroughThePattern) {
         {u"20%02d", u"13", std::nullopt},  // "13" does not start with "20"
         {u"20%02d", u"20", std::nullopt},
         {u"0x%04X", u"0x1234", 4660},
-        {u"0x%04X", u"0x12345", 4660},  // the width stops the number
-        {u"%02d", u"123", 12},
-        {u"%d", u" 42 kg", 42},
+        // The whole text must match: what scanf would leave unread makes it no value.
+        {u"0x%04X", u"0x12345", std::nullopt},
+        {u"%02d", u"123", std::nullopt},
+        {u"%d", u"12abc", std::nullopt},
+        {u"%d", u" 42 kg", std::nullopt},
+        {u"%d kg", u" 42 kg ", 42},
+        {u"%d kg", u"42 kgs", std::nullopt},
+        {u"%d%%", u"5", std::nullopt},
+        {u"%c", u"АБ", std::nullopt},
         {u"%d", u"-5", -5},
         {u"%d", u"+5", 5},
         {u"%d", u"abc", std::nullopt},
