@@ -11,7 +11,7 @@ namespace tarvix {
 int OpListBudget(const ModbusList& L, const ComSetup& com) {
     long long a = 0;
     for (int e = 0; e < L.Len; ++e) a += L.Count[static_cast<std::size_t>(e)];
-    if (L.Func[0] == kFnReadFileRecord && L.DataLen[0] == 10) a = a * 5 / 2;
+    if (L.Func[0] == kFnReadFileRecord && L.DataLen[0] == kFileWithTrailer) a = a * 5 / 2;
     const long long len = L.Len;
     const long long ticks = ((17 * len + 2 * a) * com.CharTime + len * com.AnsDelay) * 3 / 50;
     return static_cast<int>(std::clamp<long long>(ticks, 2, 65535));

@@ -67,7 +67,7 @@ int BuildRequest(const ModbusList& L, int e, std::uint8_t address, std::uint8_t*
             tx[5] = Lo(count);
             return Seal(tx, 6);
         case kFnWriteHolding: {
-            if (9 + 2 * count > kFrameMax) return 0;
+            if (count > kMaxWriteRegisters) return 0;
             tx[2] = Hi(start);
             tx[3] = Lo(start);
             tx[4] = Hi(count);
@@ -83,8 +83,8 @@ int BuildRequest(const ModbusList& L, int e, std::uint8_t address, std::uint8_t*
             return Seal(tx, n);
         }
         case kFnReadFileRecord:
-            tx[2] = 7;
-            tx[3] = 6;
+            tx[2] = 7;  // the bytes of the one sub-request that follow
+            tx[3] = kFileReferenceType;
             tx[4] = Hi(dataLen);
             tx[5] = Lo(dataLen);
             tx[6] = Hi(start);
@@ -95,7 +95,7 @@ int BuildRequest(const ModbusList& L, int e, std::uint8_t address, std::uint8_t*
         case kFnWriteFileRecord: {
             if (12 + 2 * count > kFrameMax) return 0;
             tx[2] = Lo(2 * count + 7);
-            tx[3] = 6;
+            tx[3] = kFileReferenceType;
             tx[4] = Hi(dataLen);
             tx[5] = Lo(dataLen);
             tx[6] = Hi(start);
@@ -114,14 +114,14 @@ int BuildRequest(const ModbusList& L, int e, std::uint8_t address, std::uint8_t*
         }
         case kFnDspExchange: {
             const int len = static_cast<int>(Lo(dataLen));
-            if (6 + len > kFrameMax) return 0;
+            if (len > kMaxDspDataBytes) return 0;
             tx[2] = Lo(start);
             tx[3] = Lo(dataLen);
             for (int k = 0; k < len; ++k) tx[4 + k] = SlotByte(L, slot, k);
             return Seal(tx, 4 + len);
         }
         case kFnDspReset:
-            tx[2] = 0x01;
+            tx[2] = kDspResetCommand;
             return Seal(tx, 3);
         default:
             return 0;
@@ -179,8 +179,8 @@ void StoreAnswer(ModbusList& L, int e, const std::uint8_t* rx, int got, double s
             }
             break;
         case kFnReadFileRecord: {
-            // File 10 carries two trailing words of bookkeeping that are not data.
-            const int words = L.DataLen[At(e)] == 10 ? count - 2 : count;
+            const int words =
+                L.DataLen[At(e)] == kFileWithTrailer ? count - kFileTrailerWords : count;
             for (int j = 0; j < words && 6 + 2 * j < got; ++j) {
                 const int idx = slot + j;
                 if (!L.Buffer || idx >= kSignalBufferWords) break;
@@ -241,17 +241,17 @@ std::uint8_t DspReset(ComSetup& com, ModbusList& L) { return ExecuteTransaction(
 
 QString ResultText(int code) {
     switch (code) {
-        case 1:
+        case kExceptionIllegalFunction:
             return Str(800);
-        case 2:
+        case kExceptionIllegalAddress:
             return Str(801);
-        case 3:
+        case kExceptionIllegalData:
             return Str(802);
-        case 4:
+        case kExceptionWriteFailed:
             return Str(803);
-        case 5:
+        case kExceptionWriteProtected:
             return Str(804);
-        case 9:
+        case kExceptionSignalsUnreadable:
             return Str(805);
         case kResultNoAnswer:
             return Str(806);

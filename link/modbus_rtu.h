@@ -4,6 +4,7 @@
 #pragma once
 
 #include "link/modbus_list.h"
+#include "link/protocol.h"
 
 #include <QString>
 
@@ -12,32 +13,6 @@
 namespace tarvix {
 
 class ComSetup;
-
-// Function codes.
-inline constexpr std::uint8_t kFnReadHolding = 3;
-inline constexpr std::uint8_t kFnWriteHolding = 16;
-inline constexpr std::uint8_t kFnReadFileRecord = 20;
-inline constexpr std::uint8_t kFnWriteFileRecord = 21;
-inline constexpr std::uint8_t kFnDspExchange = 0xAC;
-inline constexpr std::uint8_t kFnDspReset = 0xAF;
-
-// Result codes: 0 success, 1..15 the device's exception code, and the failures below.
-inline constexpr std::uint8_t kResultOk = 0;
-inline constexpr std::uint8_t kResultNoAnswer = 16;
-inline constexpr std::uint8_t kResultBadLength = 17;
-inline constexpr std::uint8_t kResultOtherAddress = 18;
-inline constexpr std::uint8_t kResultBadCrc = 19;
-inline constexpr std::uint8_t kResultNoFileData = 32;
-
-// Sub-functions of the measuring-module exchange (0xAC).
-inline constexpr std::uint8_t kDspCaptureStatus = 5;
-inline constexpr std::uint8_t kDspCaptureStart = 6;
-inline constexpr std::uint8_t kDspReadParam = 10;
-inline constexpr std::uint8_t kDspWriteParam = 11;
-inline constexpr std::uint8_t kDspReadSignalBlock = 22;
-inline constexpr std::uint8_t kDspReadAdc = 33;
-
-inline constexpr int kFrameMax = 256;
 
 // The request frame for entry e of L, CRC included, written into tx (kFrameMax bytes).
 // Returns its length, or 0 when the entry cannot be framed (an unknown function code, or

@@ -36,8 +36,6 @@ std::uint16_t DspRequestWord(int n, int code, int size) {
     return static_cast<std::uint16_t>((n << 8) | ((code | size) & 0xFF));
 }
 
-// The most registers one read answer carries in a 256-byte frame.
-constexpr int kMaxReadCount = 125;
 constexpr int kMaxMergeGap = 10;
 constexpr int kMaxMerged = 255;
 
@@ -108,7 +106,7 @@ void CoalesceReads(ModbusList& list) {
     for (int r = 0; r < kRegCount; ++r) {
         if (!marked.test(At(r))) continue;
         if (!ranges.empty() && r - ranges.back().second <= kMaxMergeGap &&
-            r - ranges.back().first < kMaxReadCount) {
+            r - ranges.back().first < kMaxReadRegisters) {
             ranges.back().second = r;
         } else {
             ranges.emplace_back(r, r);
@@ -192,7 +190,7 @@ WritePageResult WritePage(const QString& page, std::span<const PageControlState>
                           bool start, PageWriteContext& ctx) {
     ModbusList& op = ctx.OpList;
     if (!ctx.WindowReady) return WritePageResult::NotReady;
-    if (ctx.WorkMode == 0) return WritePageResult::Offline;
+    if (ctx.WorkMode == kModeOffline) return WritePageResult::Offline;
     if (!op.Idle() || op.Busy.load(std::memory_order_acquire) != 0) return WritePageResult::Busy;
 
     op.Len = 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "link/modbus_list.h"
+#include "link/protocol.h"
 #include "model/register_image.h"
 #include "pages/catalogue.h"
 #include "pages/dsp_value.h"
@@ -48,8 +49,8 @@ void ReadPageRequests(ModbusList& list, std::span<const PageGroupBox> groups,
 // Merges the holding-register reads of a list into ranges: registers more than 10 apart
 // start a new range, registers between are read too. A list holding anything but reads is
 // left as it is, and so is one the merge cannot hold (more than 255 registers or ranges, or
-// more registers than the list has slots). A range longer than one answer can carry (125
-// registers) is split.
+// more registers than the list has slots). A range longer than one answer can carry
+// (kMaxReadRegisters) is split.
 void CoalesceReads(ModbusList& list);
 
 // The access key: the CRC-16 of register 1300 (CUR_SN) as the image holds it, low byte first.
@@ -85,7 +86,7 @@ enum class WritePageResult { Ok = 0, NotReady = 1, Offline = 2, Busy = 3 };
 // What WritePage works with; the window supplies the conversions and the marks.
 struct PageWriteContext {
     bool WindowReady = false;
-    int WorkMode = 0;  // 0 offline, 1 online, 2 file
+    int WorkMode = kModeOffline;
     ModbusList& OpList;
     const Bindings& Binds;
     const RegisterImage& Image;

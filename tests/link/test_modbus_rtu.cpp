@@ -6,6 +6,8 @@
 #include "link/memory_serial.h"
 #include "link/modbus_list.h"
 #include "link/modbus_rtu.h"
+#include "tests/support/memory_transmitter.h"
+#include "tests/support/modbus_frames.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +18,9 @@
 namespace tarvix {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes WithCrc(Bytes b) {
-    const std::uint16_t crc = Crc16(b.data(), static_cast<int>(b.size()));
-    b.push_back(static_cast<std::uint8_t>(crc & 0xFF));
-    b.push_back(static_cast<std::uint8_t>(crc >> 8));
-    return b;
-}
+using testing::Bytes;
+using testing::MemoryTransmitter;
+using testing::WithCrc;
 
 Bytes Frame(const ModbusList& L, int e, std::uint8_t address = 1) {
     std::uint8_t tx[kFrameMax] = {};
@@ -137,42 +134,11 @@ TEST(ResultText, TextsOfTheCodes) {
     for (int code : {0, 6, 7, 8, 10, 15, 20, 31, 33, 255}) EXPECT_TRUE(ResultText(code).isEmpty());
 }
 
-// A transmitter in memory that answers function 3 from its registers and echoes writes.
-struct MemoryTransmitter {
-    std::vector<std::uint16_t> regs = std::vector<std::uint16_t>(2000, 0);
-    Bytes override;  // when set, the next answer verbatim
-    Bytes operator()(const Bytes& req) {
-        if (!override.empty()) return std::exchange(override, {});
-        if (req.size() < 8) return {};
-        const int start = (req[2] << 8) | req[3];
-        const int count = (req[4] << 8) | req[5];
-        if (req[1] == 3) {
-            Bytes a{req[0], 3, static_cast<std::uint8_t>(2 * count)};
-            for (int i = 0; i < count; ++i) {
-                a.push_back(static_cast<std::uint8_t>(regs[start + i] >> 8));
-                a.push_back(static_cast<std::uint8_t>(regs[start + i] & 0xFF));
-            }
-            return WithCrc(a);
-        }
-        if (req[1] == 16) {
-            for (int i = 0; i < count; ++i)
-                regs[start + i] = (req[7 + 2 * i] << 8) | req[8 + 2 * i];
-            return WithCrc(Bytes(req.begin(), req.begin() + 6));
-        }
-        return {};
-    }
-};
-
 struct TransactionFixture : ListFixture {
     MemoryTransmitter device;
     ComSetup com;
     MemorySerialDevice* line = nullptr;
-    void SetUp() override {
-        auto dev =
-            std::make_unique<MemorySerialDevice>([this](const Bytes& r) { return device(r); });
-        line = dev.get();
-        com.Attach(std::move(dev));
-    }
+    void SetUp() override { line = device.AttachTo(com); }
     std::uint8_t Run(int e) {
         L.Index.store(static_cast<std::int16_t>(e));
         return ExecuteTransaction(com, L);
@@ -207,11 +173,11 @@ TEST_F(TransactionFixture, WriteSendsSlotsHighByteFirst) {
 TEST_F(TransactionFixture, FailedAnswersStoreNothing) {
     L.AppendRead(10, 2);
     const std::uint16_t before = L.Values[0];
-    device.override = WithCrc({0x01, 0x83, 0x02});
+    device.next = WithCrc({0x01, 0x83, 0x02});
     EXPECT_EQ(Run(0), 2);
-    device.override = WithCrc({0x07, 0x03, 0x04, 1, 2, 3, 4});
+    device.next = WithCrc({0x07, 0x03, 0x04, 1, 2, 3, 4});
     EXPECT_EQ(Run(0), 18);
-    device.override = {0x01, 0x03, 0x04, 1, 2, 3, 4, 0, 0};
+    device.next = {0x01, 0x03, 0x04, 1, 2, 3, 4, 0, 0};
     EXPECT_EQ(Run(0), 19);
     EXPECT_EQ(L.Values[0], before);
     EXPECT_EQ(L.Stamps[0], 0.0);
@@ -232,7 +198,7 @@ TEST_F(TransactionFixture, FileRecordWordsArriveLowByteFirst) {
     Bytes bad = {0x01, 0x14, 0x0A, 0x09, 0x06, 0x34, 0x12, 0x78,
                  0x56, 0xAA, 0xAA, 0xBB, 0xBB, 0x00, 0x00};  // CRC deliberately wrong: not checked
                                                              // for records
-    device.override = bad;
+    device.next = bad;
     ASSERT_EQ(Run(0), 0);
     EXPECT_EQ(lists.SignalBuffer[0], 0x1234);
     EXPECT_EQ(lists.SignalBuffer[1], 0x5678);
@@ -243,8 +209,7 @@ TEST_F(TransactionFixture, FileRecordWordsArriveLowByteFirst) {
 TEST_F(TransactionFixture, DspAnswersFillSlotsBytewiseAndSignalBlocksTheBuffer) {
     // Parameter read: 4 value bytes + 4 header bytes land in the slots in memory order.
     L.Append(kFnDspExchange, kDspReadParam, 8, 2, 6);
-    device.override =
-        WithCrc({0x01, 0xAC, 0x0A, 0x08, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88});
+    device.next = WithCrc({0x01, 0xAC, 0x0A, 0x08, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88});
     ASSERT_EQ(Run(0), 0);
     EXPECT_EQ(L.Values[0], 0x2211);
     EXPECT_EQ(L.Values[3], 0x8877);
@@ -257,7 +222,7 @@ TEST_F(TransactionFixture, DspAnswersFillSlotsBytewiseAndSignalBlocksTheBuffer) 
     L.Values[s + 2] = 1000;  // byte offset
     Bytes block{0x01, 0xAC, 22, 206, 0, 0, 0xA1, 0xA2, 0xA3, 0xA4};
     for (int k = 0; k < 200; ++k) block.push_back(static_cast<std::uint8_t>(k));
-    device.override = WithCrc(block);
+    device.next = WithCrc(block);
     ASSERT_EQ(Run(e), 0);
     EXPECT_EQ(L.Values[s], 0xA2A1);
     EXPECT_EQ(L.Values[s + 1], 0xA4A3);
