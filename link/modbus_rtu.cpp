@@ -219,7 +219,9 @@ std::uint8_t ExecuteTransaction(ComSetup& com, ModbusList& L) {
     // it ends like a garbled exchange, so the failure is counted and journalled.
     if (n == 0) return kResultBadLength;
     com.PurgeInput();
-    com.WriteBytes(n);
+    // A request that did not leave whole within the write time-out (a stalled line) cannot
+    // be answered; waiting for the answer time-out as well would only hold the list longer.
+    if (com.WriteBytes(n) < n) return kResultNoAnswer;
     if (func == kFnReadFileRecord || func == kFnWriteFileRecord) {
         L.Busy.store(1, std::memory_order_release);
     }

@@ -82,7 +82,6 @@ std::unique_ptr<PosixSerialDevice> PosixSerialDevice::Open(const QString& path,
         ::ioctl(fd, TIOCSSERIAL, &ss);
     }
 
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     // DTR first, then RTS; both stay up while the port is open. A pseudo-terminal has no
     // modem lines and refuses, which is harmless.
     int bit = TIOCM_DTR;
@@ -99,6 +98,8 @@ PosixSerialDevice::~PosixSerialDevice() {
 
 void PosixSerialDevice::PurgeInput() { ::tcflush(fd_, TCIFLUSH); }
 
+// The descriptor never blocks: when the line takes no more bytes (EAGAIN), poll() waits for
+// room, and the write gives up with what went out once its time-out is spent.
 int PosixSerialDevice::Write(const std::uint8_t* data, int n) {
     const auto start = Clock::now();
     const int budget = WriteTimeoutMs(n);

@@ -79,6 +79,52 @@ TEST_F(SerialFixture, CompleteAnswerReturnsAtOnceAndPurgeDropsLateBytes) {
     EXPECT_EQ(com.RxBuf[7], 8);
 }
 
+// Nobody reads the far end and the line's buffer is full: the write gives up after its
+// time-out with what it got out, and the transaction ends as no answer instead of hanging
+// the worker.
+TEST_F(SerialFixture, StalledLineEndsTheWriteAtItsTimeout) {
+    // A second descriptor on the port, opened before the program's, fills the line.
+    com.ClosePort();
+    const QByteArray path = pty.slavePath.toLocal8Bit();
+    const int filler = ::open(path.constData(), O_WRONLY | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(filler, 0);
+    ASSERT_TRUE(com.OpenPort()) << com.LastError().toStdString();
+    const std::uint8_t block[1024] = {};
+    for (int quiet = 0; quiet < 3; ++quiet) {
+        while (::write(filler, block, sizeof block) > 0) quiet = 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ::close(filler);
+
+    // Each call runs aside so that a write that never returns fails the test: draining the
+    // far end then lets it finish.
+    auto bounded = [&](auto call, int limitMs) {
+        auto done = std::async(std::launch::async, call);
+        const bool inTime =
+            done.wait_for(std::chrono::milliseconds(limitMs)) == std::future_status::ready;
+        while (done.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+            pty.Drain();
+        }
+        EXPECT_TRUE(inTime) << "the write outlived its time-out";
+        return done.get();
+    };
+    constexpr int kFrame = 8;
+    const int limit = WriteTimeoutMs(kFrame);
+    auto t0 = Clock::now();
+    EXPECT_LT(bounded([&] { return com.WriteBytes(kFrame); }, limit + 1000), kFrame);
+    EXPECT_GE(Ms(t0), limit - 5);
+
+    auto lists = std::make_unique<ModbusLists>();
+    ModbusList& L = lists->OpList;
+    L.AppendRead(0, 1);
+    L.Index = 0;
+    com.AnsDelay = 5000;  // ends at the write's time-out, not after the answer time-out too
+    t0 = Clock::now();
+    EXPECT_EQ(bounded([&] { return ExecuteTransaction(com, L); }, limit + 1000), kResultNoAnswer);
+    EXPECT_LT(Ms(t0), limit + 1000);
+    EXPECT_EQ(L.Stamps[0], 0.0);
+}
+
 TEST_F(SerialFixture, PortIsExclusiveAndClosesOnce) {
     ComSetup second;
     second.PortName = pty.slavePath;
