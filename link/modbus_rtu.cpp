@@ -151,16 +151,22 @@ int ExpectedAnswerLength(const ModbusList& L, int e) {
 
 std::uint8_t ClassifyAnswer(std::uint8_t func, const std::uint8_t* rx, int got, int expected,
                             std::uint8_t address) {
-    if (got != expected || got <= 0) {
-        if (got <= 0) return kResultNoAnswer;
-        if (got == 5 && (rx[1] & 0x80u)) return rx[2];
-        return kResultBadLength;
-    }
+    if (got <= 0) return kResultNoAnswer;
+    // A refusal is recognised by its length alone (the read ended at the inter-byte gap after
+    // it); everything it says is still checked below like any other frame.
+    const bool refusal =
+        got != expected && got == kExceptionAnswerLength && (rx[1] & kExceptionBit) != 0;
+    if (got != expected && !refusal) return kResultBadLength;
     if (rx[0] != address) return kResultOtherAddress;
-    if (func != kFnReadFileRecord && func != kFnWriteFileRecord) {
-        if (got < 2) return kResultBadCrc;
-        const std::uint16_t sent = static_cast<std::uint16_t>(rx[got - 2] | (rx[got - 1] << 8));
-        if (Crc16(rx, got - 2) != sent) return kResultBadCrc;
+    if (got < kCrcBytes + 1) return kResultBadCrc;
+    const auto sent = static_cast<std::uint16_t>(rx[got - 2] | (rx[got - 1] << 8));
+    if (Crc16(rx, got - kCrcBytes) != sent) return kResultBadCrc;
+    if (refusal) {
+        // Only 1..15 are exception codes: a code 0 would read as success and one of 16 and
+        // above as a line failure, so anything else is a malformed answer, as is a refusal
+        // of another function than the one asked.
+        const bool sane = rx[1] == (func | kExceptionBit) && IsDeviceException(rx[2]);
+        return sane ? rx[2] : kResultBadLength;
     }
     return kResultOk;
 }

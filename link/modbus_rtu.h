@@ -22,10 +22,12 @@ int BuildRequest(const ModbusList& L, int e, std::uint8_t address, std::uint8_t*
 // The length of a complete answer to entry e (for function 20 taken modulo 256).
 int ExpectedAnswerLength(const ModbusList& L, int e);
 
-// Classifies got bytes of answer against the expected length, in this order: wrong length
-// (0 bytes: 16; a 5-byte answer with bit 7 of the function byte set: its exception code;
-// otherwise 17), another slave address (18), CRC (19; not checked for functions 20, 21).
-// 0 means the answer may be stored. Reads at most got bytes of rx.
+// Classifies got bytes of answer to function func against the expected length, in this
+// order: no bytes (16); a length other than expected (17), unless the answer is a 5-byte
+// refusal (bit 7 of its function byte set); another slave address (18); CRC (19). Address
+// and CRC are checked on every frame, refusals and file records included. A refusal then
+// gives its exception code when it refuses func with a code 1..15, otherwise 17. 0 means the
+// answer may be stored. Reads at most got bytes of rx.
 std::uint8_t ClassifyAnswer(std::uint8_t func, const std::uint8_t* rx, int got, int expected,
                             std::uint8_t address);
 
