@@ -216,6 +216,29 @@ void StoreAnswer(ModbusList& L, int e, const std::uint8_t* rx, int got, double s
     }
 }
 
+bool AnswerInSlots(const ModbusList& L, int e) {
+    if (e < 0 || e >= kListEntries) return false;
+    const int slot = L.Slot[At(e)];
+    const int count = L.Count[At(e)];
+    int slots = 0;
+    switch (L.Func[At(e)]) {
+        case kFnReadHolding:
+            slots = count;
+            break;
+        case kFnDspExchange:
+            // A signal block keeps only its 4 header bytes in the slots.
+            slots = L.Start[At(e)] == kDspReadSignalBlock ? 2 : (count + 1) / 2;
+            break;
+        default:
+            return false;
+    }
+    if (slots <= 0 || slot + slots > kListSlots) return false;
+    for (int s = slot; s < slot + slots; ++s) {
+        if (L.Stamps[At(s)] <= 0.0) return false;
+    }
+    return true;
+}
+
 std::uint8_t ExecuteTransaction(ComSetup& com, ModbusList& L) {
     const int e = L.Index.load(std::memory_order_acquire);
     if (e < 0 || e >= kListEntries) return kResultNoAnswer;

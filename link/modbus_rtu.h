@@ -36,6 +36,14 @@ std::uint8_t ClassifyAnswer(std::uint8_t func, const std::uint8_t* rx, int got, 
 // outside the slots or the buffer, whatever the entry's fields say.
 void StoreAnswer(ModbusList& L, int e, const std::uint8_t* rx, int got, double stamp);
 
+// Whether entry e's answer really arrived: every value slot its answer fills carries a
+// reception stamp. Result 0 alone does not say so: an entry the mode does not put on the
+// line keeps result 0 with nothing received (offline; the measuring-module exchange in file
+// mode, as the file holds no module data). Whoever reads answer bytes out of the slots, as
+// the distribution of 0xAC answers does, checks this first. Only functions 3 and 0xAC
+// answer into slots; for the others it is false.
+bool AnswerInSlots(const ModbusList& L, int e);
+
 // Executes entry L.Index on the line of com: build, purge, write, read, classify, store.
 std::uint8_t ExecuteTransaction(ComSetup& com, ModbusList& L);
 

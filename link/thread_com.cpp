@@ -76,6 +76,8 @@ std::uint8_t ThreadCom::Execute(ModbusList& L, int e, bool opList) {
             if (func == kFnWriteHolding && opList) {
                 return file ? file->FileWrite(L, e) : kResultNoFileData;
             }
+            // The file holds no measuring-module data: the entry succeeds with nothing
+            // received, its slots keep no stamp, and AnswerInSlots says so.
             if (func == kFnDspExchange) return kResultOk;
             return kept;
         }

@@ -143,6 +143,36 @@ TEST_F(WorkerFixture, FileModeWithoutFileFailsLikeTheLine) {
     EXPECT_EQ(state.LostCount.load(), 3);
 }
 
+// Result 0 alone does not mean an answer arrived: offline nothing is executed, and in file
+// mode the measuring-module exchange has no data to give. Only an answer really received
+// may be distributed (a parameter value taken from never-filled slots would show zeros).
+TEST_F(WorkerFixture, OnlyAnswersReallyReceivedAreMarkedInTheSlots) {
+    struct Case {
+        const char* what;
+        int mode;
+        bool received;
+    };
+    const Case cases[] = {{"online", kModeOnline, true},
+                          {"file", kModeFile, false},
+                          {"offline", kModeOffline, false}};
+    for (const Case& c : cases) {
+        state.WorkMode = c.mode;
+        ModbusList& O = lists->OpList;
+        lists->ResetList(O);
+        O.AppendRead(10, 2);
+        const int dsp = O.Append(kFnDspExchange, kDspReadParam, 8, 2, 4);
+        O.Values[O.Slot[static_cast<std::size_t>(dsp)]] = 0x0744;  // parameter 7, a float
+        // The module's answer: 4 header bytes (the 4th is the parameter), then the value.
+        device.next = testing::WithCrc(
+            {0x01, kFnDspExchange, kDspReadParam, 8, 0x44, 0, 0, 7, 0x00, 0x00, 0x80, 0x3F});
+        Run(O);
+        EXPECT_EQ(O.Result[0], c.mode == kModeFile ? kResultNoFileData : kResultOk) << c.what;
+        EXPECT_EQ(O.Result[1], kResultOk) << c.what;
+        EXPECT_EQ(AnswerInSlots(O, 1), c.received) << c.what;
+        device.next.clear();
+    }
+}
+
 // A file-mode stand-in that can hold the worker inside entry `holdAt` and can throw.
 struct TestFile : FileTransactions {
     std::mutex m;
