@@ -12,8 +12,11 @@ namespace tarvix::cli {
 QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com) {
     bool ok = false;
     const int address = o.address.trimmed().toInt(&ok);
-    if (!ok || address < 1 || address > 247) {
-        return QStringLiteral("address must be 1..247, not '%1'").arg(o.address);
+    if (!ok || address < kMinSlaveAddress || address > kMaxSlaveAddress) {
+        return QStringLiteral("address must be %1..%2, not '%3'")
+            .arg(kMinSlaveAddress)
+            .arg(kMaxSlaveAddress)
+            .arg(o.address);
     }
     const int baud = o.baud.trimmed().toInt(&ok);
     if (!ok || baud < 50 || baud > 4000000) {
@@ -22,9 +25,9 @@ QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com) {
     }
     const QString p = o.parity.trimmed().toLower();
     int parity = -1;
-    if (p == QLatin1String("none") || p == QLatin1String("n")) parity = 0;
-    if (p == QLatin1String("odd") || p == QLatin1String("o")) parity = 1;
-    if (p == QLatin1String("even") || p == QLatin1String("e")) parity = 2;
+    if (p == QLatin1String("none") || p == QLatin1String("n")) parity = kParityNone;
+    if (p == QLatin1String("odd") || p == QLatin1String("o")) parity = kParityOdd;
+    if (p == QLatin1String("even") || p == QLatin1String("e")) parity = kParityEven;
     if (parity < 0)
         return QStringLiteral("parity must be none, odd or even, not '%1'").arg(o.parity);
     const QString sb = o.stopBits.trimmed();
@@ -40,7 +43,7 @@ QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com) {
     com.Address = static_cast<std::uint8_t>(address);
     com.SetBaudRate(baud);
     com.Parity = parity;
-    com.StopBits = sb == QLatin1String("2") ? 2 : 0;
+    com.StopBits = sb == QLatin1String("2") ? kStopBitsTwo : kStopBitsOne;
     com.AnsDelay = static_cast<std::uint16_t>(timeout);
     return {};
 }
@@ -48,13 +51,13 @@ QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com) {
 std::uint8_t RunEntry(ComSetup& com, ModbusList& L, int e) {
     if (e < 0 || e >= L.Len) return kResultNoAnswer;
     std::uint8_t r = kResultNoAnswer;
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
         L.Index.store(static_cast<std::int16_t>(e), std::memory_order_release);
         r = ExecuteTransaction(com, L);
         L.Index.store(-1, std::memory_order_release);
-        if (r < kResultNoAnswer) break;
+        if (!IsCommunicationFailure(r)) break;
         // The inter-frame silence the worker keeps between attempts.
-        std::this_thread::sleep_for(std::chrono::milliseconds(3 * com.CharTime));
+        std::this_thread::sleep_for(std::chrono::milliseconds(kInterFrameChars * com.CharTime));
     }
     L.Result[static_cast<std::size_t>(e)] = r;
     return r;
@@ -78,7 +81,7 @@ std::uint8_t ReadRegisters(ComSetup& com, int start, int count, std::vector<std:
     ModbusList& L = lists->OpList;
     values.clear();
     for (int at = start; at < start + count;) {
-        const int n = std::min(125, start + count - at);
+        const int n = std::min(kMaxReadRegisters, start + count - at);
         lists->ResetList(L);
         L.AppendRead(static_cast<std::uint16_t>(at), static_cast<std::uint16_t>(n));
         const std::uint8_t r = RunSingle(com, L);
@@ -98,7 +101,7 @@ std::uint8_t WriteRegisters(ComSetup& com, int start, const std::vector<std::uin
     ModbusList& L = lists->OpList;
     const int count = static_cast<int>(values.size());
     for (int done = 0; done < count;) {
-        const int n = std::min(123, count - done);
+        const int n = std::min(kMaxWriteRegisters, count - done);
         lists->ResetList(L);
         L.Append(kFnWriteHolding, static_cast<std::uint16_t>(start + done),
                  static_cast<std::uint16_t>(n), 0, n);

@@ -4,6 +4,7 @@
 
 #include "link/com_setup.h"
 #include "link/modbus_list.h"
+#include "link/protocol.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,15 +19,15 @@ namespace tarvix::cli {
 struct LinkOptions {
     QString port;
     QString address = QStringLiteral("1");
-    QString baud = QStringLiteral("115200");
+    QString baud = QString::number(kDefaultBaud);
     QString parity = QStringLiteral("none");
     QString stopBits = QStringLiteral("1");
-    QString timeout = QStringLiteral("100");
+    QString timeout = QString::number(kDefaultAnsDelayMs);
 };
 QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com);
 
 // Runs entry e of list L as the worker would: communication failures (results 16 and
-// above) are tried three times in all; a device exception is final. The result is also
+// above) get kAttempts tries in all; a device exception is final. The result is also
 // left in L.Result[e].
 std::uint8_t RunEntry(ComSetup& com, ModbusList& L, int e);
 inline std::uint8_t RunSingle(ComSetup& com, ModbusList& L) { return RunEntry(com, L, 0); }
@@ -37,11 +38,11 @@ inline std::uint8_t RunSingle(ComSetup& com, ModbusList& L) { return RunEntry(co
 // or kResultOk, and that entry in *failedEntry.
 std::uint8_t RunList(ComSetup& com, ModbusList& L, int* failedEntry = nullptr);
 
-// Reads count registers from start in requests of at most 125 registers. On success fills
+// Reads count registers from start in requests of at most kMaxReadRegisters. On success fills
 // values; otherwise returns the first failing result code and the register it concerned.
 std::uint8_t ReadRegisters(ComSetup& com, int start, int count, std::vector<std::uint16_t>& values,
                            int* failedAt = nullptr);
-// Writes values from start with function 16, at most 123 registers a request.
+// Writes values from start with function 16, at most kMaxWriteRegisters a request.
 std::uint8_t WriteRegisters(ComSetup& com, int start, const std::vector<std::uint16_t>& values,
                             int* failedAt = nullptr);
 

@@ -6,6 +6,7 @@
 #include "cli/param_command.h"
 #include "cli/params_command.h"
 #include "link/modbus_rtu.h"
+#include "link/protocol.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -26,11 +27,11 @@ const char* const kHelpTail = R"(
 Commands:
   read START COUNT        Read COUNT holding registers from START (function 3) and print
                           one register per line: its number, a tab and its unsigned value.
-                          More than 125 registers are read in several requests.
+                          More than %1 registers are read in several requests.
   params                  List the parameter table, one row per line, tab-separated: row,
                           name, DspSize, Type, Access, Reg, Attr, Russian and English title.
   write START VALUE...    Write the values to consecutive registers from START (function 16,
-                          at most 123 registers a request). A value is 0..65535, a negative
+                          at most %2 registers a request). A value is 0..65535, a negative
                           number -32768..-1 (sent in two's complement) or hexadecimal (0x1F).
   get NAME                Read one parameter by its name in the parameter table (see params)
                           and print it as the program's pages show it: NAME = VALUE, with the
@@ -88,6 +89,15 @@ bool ParseNumber(const QString& text, long long lo, long long hi, long long* out
     return true;
 }
 
+// The rates the transmitter offers. Another rate is still accepted, as the settings dialog
+// accepts one that is not in its list.
+QString BaudHelp() {
+    QStringList rates;
+    for (const tarvix::BaudRateEntry& b : tarvix::kBaudRates) rates << QString::number(b.BaudRate);
+    return QStringLiteral("Baud rate; the transmitter offers %1.")
+        .arg(rates.join(QLatin1Char(' ')));
+}
+
 int Fail(int code, const QString& message) {
     QTextStream(stderr) << "tarvix-cli: " << message << Qt::endl;
     return code;
@@ -111,20 +121,22 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(
         QStringLiteral("Command-line companion of the Tarvix service program: Modbus RTU access "
                        "to the transmitter.") +
-        QString::fromUtf8(kHelpTail));
+        QString::fromUtf8(kHelpTail)
+            .arg(tarvix::kMaxReadRegisters)
+            .arg(tarvix::kMaxWriteRegisters));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption portOpt(
         {QStringLiteral("p"), QStringLiteral("port")},
         QStringLiteral("Serial port: a device path (/dev/ttyUSB0) or a name in /dev (ttyUSB0)."),
         QStringLiteral("PORT"));
-    const QCommandLineOption addressOpt(
-        {QStringLiteral("a"), QStringLiteral("address")},
-        QStringLiteral("Modbus address of the transmitter, 1..247."), QStringLiteral("A"),
-        QStringLiteral("1"));
-    const QCommandLineOption baudOpt({QStringLiteral("b"), QStringLiteral("baud")},
-                                     QStringLiteral("Baud rate."), QStringLiteral("B"),
-                                     QStringLiteral("115200"));
+    const QCommandLineOption addressOpt({QStringLiteral("a"), QStringLiteral("address")},
+                                        QStringLiteral("Modbus address of the transmitter, %1..%2.")
+                                            .arg(tarvix::kMinSlaveAddress)
+                                            .arg(tarvix::kMaxSlaveAddress),
+                                        QStringLiteral("A"), QStringLiteral("1"));
+    const QCommandLineOption baudOpt({QStringLiteral("b"), QStringLiteral("baud")}, BaudHelp(),
+                                     QStringLiteral("B"), QString::number(tarvix::kDefaultBaud));
     const QCommandLineOption parityOpt(QStringLiteral("parity"),
                                        QStringLiteral("Parity: none, odd or even."),
                                        QStringLiteral("P"), QStringLiteral("none"));
@@ -134,7 +146,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption timeoutOpt(
         {QStringLiteral("t"), QStringLiteral("timeout")},
         QStringLiteral("Answer time-out in milliseconds (plus one character time per byte)."),
-        QStringLiteral("MS"), QStringLiteral("100"));
+        QStringLiteral("MS"), QString::number(tarvix::kDefaultAnsDelayMs));
     const QCommandLineOption rawOpt(QStringLiteral("raw"),
                                     QStringLiteral("get, set: print the value's number alone."));
     const QCommandLineOption verboseOpt(

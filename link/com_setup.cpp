@@ -7,11 +7,6 @@
 
 namespace tarvix {
 
-int CharTimeFor(int baudRate) {
-    if (baudRate <= 0) return 1;
-    return baudRate < 19200 ? 19200 / baudRate : 1;
-}
-
 QString PortDevicePath(const QString& portName) {
     const QString name = portName.trimmed();
     if (name.isEmpty() || name.startsWith(QLatin1Char('/'))) return name;

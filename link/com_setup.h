@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link/frame_trace.h"
+#include "link/protocol.h"
 #include "link/serial_device.h"
 
 #include <QString>
@@ -13,9 +14,6 @@
 #include <mutex>
 
 namespace tarvix {
-
-// Milliseconds one character takes on the line: 19200 / baud below 19200, otherwise 1.
-int CharTimeFor(int baudRate);
 
 // The device path a port name stands for on this system: a path is kept, a bare name
 // ("ttyUSB0") is looked for in /dev, and a Windows name "COMn" maps to /dev/ttyS(n-1)
@@ -34,15 +32,15 @@ class ComSetup {
     ComSetup& operator=(const ComSetup&) = delete;
 
     QString PortName;
-    std::int32_t BaudRate = 115200;
-    std::int32_t StopBits = 0;  // 0 one, 2 two
-    std::int32_t Parity = 0;    // 0 none, 1 odd, 2 even
-    std::uint16_t AnsDelay = 100;
-    std::uint8_t CharTime = 1;
+    std::int32_t BaudRate = kDefaultBaud;
+    std::int32_t StopBits = kStopBitsOne;
+    std::int32_t Parity = kParityNone;
+    std::uint16_t AnsDelay = kDefaultAnsDelayMs;
+    std::uint8_t CharTime = CharTimeFor(kDefaultBaud);
     std::uint8_t Address = 1;
 
-    std::array<std::uint8_t, 256> TxBuf{};
-    std::array<std::uint8_t, 256> RxBuf{};
+    std::array<std::uint8_t, kFrameMax> TxBuf{};
+    std::array<std::uint8_t, kFrameMax> RxBuf{};
 
     // Sets BaudRate and the CharTime that goes with it.
     void SetBaudRate(std::int32_t baud);

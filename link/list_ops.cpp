@@ -1,6 +1,7 @@
 #include "list_ops.h"
 
 #include "link/modbus_rtu.h"
+#include "link/protocol.h"
 
 #include <algorithm>
 #include <bitset>
@@ -14,7 +15,7 @@ namespace tarvix {
 int OpListBudget(const ModbusList& L, const ComSetup& com) {
     long long a = 0;
     for (int e = 0; e < L.Len; ++e) a += L.Count[static_cast<std::size_t>(e)];
-    if (L.Func[0] == kFnReadFileRecord && L.DataLen[0] == 10) a = a * 5 / 2;
+    if (L.Func[0] == kFnReadFileRecord && L.DataLen[0] == kFileWithTrailer) a = a * 5 / 2;
     const long long len = L.Len;
     const long long ticks = ((17 * len + 2 * a) * com.CharTime + len * com.AnsDelay) * 3 / 50;
     return static_cast<int>(std::clamp<long long>(ticks, 2, 65535));
@@ -77,8 +78,6 @@ std::uint8_t TakeFirstResult(ModbusList& L, RegisterImage& image) {
 
 namespace {
 
-// The most registers one read answer carries in a 256-byte frame.
-constexpr int kMaxReadCount = 125;
 // Registers this close are read in one range with the ones between.
 constexpr int kMaxMergeGap = 10;
 // The most registers, and ranges, a merge produces.
@@ -102,7 +101,7 @@ void CoalesceReads(ModbusList& list) {
     for (int r = 0; r < kRegCount; ++r) {
         if (!marked.test(At(r))) continue;
         if (!ranges.empty() && r - ranges.back().second <= kMaxMergeGap &&
-            r - ranges.back().first < kMaxReadCount) {
+            r - ranges.back().first < kMaxReadRegisters) {
             ranges.back().second = r;
         } else {
             ranges.emplace_back(r, r);

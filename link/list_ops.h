@@ -42,8 +42,8 @@ std::uint8_t TakeFirstResult(ModbusList& L, RegisterImage& image);
 // Merges the holding-register reads of a list into ranges: registers more than 10 apart
 // start a new range, registers between are read too. A list holding anything but reads is
 // left as it is, and so is one the merge cannot hold (more than 255 registers or ranges, or
-// more registers than the list has slots). A range longer than one answer can carry (125
-// registers) is split.
+// more registers than the list has slots). A range longer than one answer can carry
+// (kMaxReadRegisters) is split.
 void CoalesceReads(ModbusList& list);
 
 }  // namespace tarvix

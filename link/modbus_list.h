@@ -9,6 +9,8 @@
 // goes the other way while the list runs.
 #pragma once
 
+#include "link/protocol.h"
+
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -74,7 +76,7 @@ struct ModbusList {
     int Append(std::uint8_t func, std::uint16_t start, std::uint16_t count, std::uint16_t dataLen,
                int slotsUsed);
     int AppendRead(std::uint16_t start, std::uint16_t count) {
-        return Append(3, start, count, 0, count);
+        return Append(kFnReadHolding, start, count, 0, count);
     }
 };
 

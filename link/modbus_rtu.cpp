@@ -67,7 +67,7 @@ int BuildRequest(const ModbusList& L, int e, std::uint8_t address, std::uint8_t*
             tx[5] = Lo(count);
             return Seal(tx, 6);
         case kFnWriteHolding: {
-            if (9 + 2 * count > kFrameMax) return 0;
+            if (count > kMaxWriteRegisters) return 0;
             tx[2] = Hi(start);
             tx[3] = Lo(start);
             tx[4] = Hi(count);
@@ -83,8 +83,8 @@ int BuildRequest(const ModbusList& L, int e, std::uint8_t address, std::uint8_t*
             return Seal(tx, n);
         }
         case kFnReadFileRecord:
-            tx[2] = 7;
-            tx[3] = 6;
+            tx[2] = 7;  // the bytes of the one sub-request that follow
+            tx[3] = kFileReferenceType;
             tx[4] = Hi(dataLen);
             tx[5] = Lo(dataLen);
             tx[6] = Hi(start);
@@ -95,7 +95,7 @@ int BuildRequest(const ModbusList& L, int e, std::uint8_t address, std::uint8_t*
         case kFnWriteFileRecord: {
             if (12 + 2 * count > kFrameMax) return 0;
             tx[2] = Lo(2 * count + 7);
-            tx[3] = 6;
+            tx[3] = kFileReferenceType;
             tx[4] = Hi(dataLen);
             tx[5] = Lo(dataLen);
             tx[6] = Hi(start);
@@ -114,14 +114,14 @@ int BuildRequest(const ModbusList& L, int e, std::uint8_t address, std::uint8_t*
         }
         case kFnDspExchange: {
             const int len = static_cast<int>(Lo(dataLen));
-            if (6 + len > kFrameMax) return 0;
+            if (len > kMaxDspDataBytes) return 0;
             tx[2] = Lo(start);
             tx[3] = Lo(dataLen);
             for (int k = 0; k < len; ++k) tx[4 + k] = SlotByte(L, slot, k);
             return Seal(tx, 4 + len);
         }
         case kFnDspReset:
-            tx[2] = 0x01;
+            tx[2] = kDspResetCommand;
             return Seal(tx, 3);
         default:
             return 0;
@@ -151,16 +151,22 @@ int ExpectedAnswerLength(const ModbusList& L, int e) {
 
 std::uint8_t ClassifyAnswer(std::uint8_t func, const std::uint8_t* rx, int got, int expected,
                             std::uint8_t address) {
-    if (got != expected || got <= 0) {
-        if (got <= 0) return kResultNoAnswer;
-        if (got == 5 && (rx[1] & 0x80u)) return rx[2];
-        return kResultBadLength;
-    }
+    if (got <= 0) return kResultNoAnswer;
+    // A refusal is recognised by its length alone (the read ended at the inter-byte gap after
+    // it); everything it says is still checked below like any other frame.
+    const bool refusal =
+        got != expected && got == kExceptionAnswerLength && (rx[1] & kExceptionBit) != 0;
+    if (got != expected && !refusal) return kResultBadLength;
     if (rx[0] != address) return kResultOtherAddress;
-    if (func != kFnReadFileRecord && func != kFnWriteFileRecord) {
-        if (got < 2) return kResultBadCrc;
-        const std::uint16_t sent = static_cast<std::uint16_t>(rx[got - 2] | (rx[got - 1] << 8));
-        if (Crc16(rx, got - 2) != sent) return kResultBadCrc;
+    if (got < kCrcBytes + 1) return kResultBadCrc;
+    const auto sent = static_cast<std::uint16_t>(rx[got - 2] | (rx[got - 1] << 8));
+    if (Crc16(rx, got - kCrcBytes) != sent) return kResultBadCrc;
+    if (refusal) {
+        // Only 1..15 are exception codes: a code 0 would read as success and one of 16 and
+        // above as a line failure, so anything else is a malformed answer, as is a refusal
+        // of another function than the one asked.
+        const bool sane = rx[1] == (func | kExceptionBit) && IsDeviceException(rx[2]);
+        return sane ? rx[2] : kResultBadLength;
     }
     return kResultOk;
 }
@@ -179,8 +185,8 @@ void StoreAnswer(ModbusList& L, int e, const std::uint8_t* rx, int got, double s
             }
             break;
         case kFnReadFileRecord: {
-            // File 10 carries two trailing words of bookkeeping that are not data.
-            const int words = L.DataLen[At(e)] == 10 ? count - 2 : count;
+            const int words =
+                L.DataLen[At(e)] == kFileWithTrailer ? count - kFileTrailerWords : count;
             for (int j = 0; j < words && 6 + 2 * j < got; ++j) {
                 const int idx = slot + j;
                 if (!L.Buffer || idx >= kSignalBufferWords) break;
@@ -210,6 +216,29 @@ void StoreAnswer(ModbusList& L, int e, const std::uint8_t* rx, int got, double s
     }
 }
 
+bool AnswerInSlots(const ModbusList& L, int e) {
+    if (e < 0 || e >= kListEntries) return false;
+    const int slot = L.Slot[At(e)];
+    const int count = L.Count[At(e)];
+    int slots = 0;
+    switch (L.Func[At(e)]) {
+        case kFnReadHolding:
+            slots = count;
+            break;
+        case kFnDspExchange:
+            // A signal block keeps only its 4 header bytes in the slots.
+            slots = L.Start[At(e)] == kDspReadSignalBlock ? 2 : (count + 1) / 2;
+            break;
+        default:
+            return false;
+    }
+    if (slots <= 0 || slot + slots > kListSlots) return false;
+    for (int s = slot; s < slot + slots; ++s) {
+        if (L.Stamps[At(s)] <= 0.0) return false;
+    }
+    return true;
+}
+
 std::uint8_t ExecuteTransaction(ComSetup& com, ModbusList& L) {
     const int e = L.Index.load(std::memory_order_acquire);
     if (e < 0 || e >= kListEntries) return kResultNoAnswer;
@@ -219,7 +248,9 @@ std::uint8_t ExecuteTransaction(ComSetup& com, ModbusList& L) {
     // it ends like a garbled exchange, so the failure is counted and journalled.
     if (n == 0) return kResultBadLength;
     com.PurgeInput();
-    com.WriteBytes(n);
+    // A request that did not leave whole within the write time-out (a stalled line) cannot
+    // be answered; waiting for the answer time-out as well would only hold the list longer.
+    if (com.WriteBytes(n) < n) return kResultNoAnswer;
     if (func == kFnReadFileRecord || func == kFnWriteFileRecord) {
         L.Busy.store(1, std::memory_order_release);
     }
@@ -241,17 +272,17 @@ std::uint8_t DspReset(ComSetup& com, ModbusList& L) { return ExecuteTransaction(
 
 QString ResultText(int code) {
     switch (code) {
-        case 1:
+        case kExceptionIllegalFunction:
             return Str(800);
-        case 2:
+        case kExceptionIllegalAddress:
             return Str(801);
-        case 3:
+        case kExceptionIllegalData:
             return Str(802);
-        case 4:
+        case kExceptionWriteFailed:
             return Str(803);
-        case 5:
+        case kExceptionWriteProtected:
             return Str(804);
-        case 9:
+        case kExceptionSignalsUnreadable:
             return Str(805);
         case kResultNoAnswer:
             return Str(806);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "link/modbus_list.h"
+#include "link/protocol.h"
 
 #include <QString>
 
@@ -13,32 +14,6 @@ namespace tarvix {
 
 class ComSetup;
 
-// Function codes.
-inline constexpr std::uint8_t kFnReadHolding = 3;
-inline constexpr std::uint8_t kFnWriteHolding = 16;
-inline constexpr std::uint8_t kFnReadFileRecord = 20;
-inline constexpr std::uint8_t kFnWriteFileRecord = 21;
-inline constexpr std::uint8_t kFnDspExchange = 0xAC;
-inline constexpr std::uint8_t kFnDspReset = 0xAF;
-
-// Result codes: 0 success, 1..15 the device's exception code, and the failures below.
-inline constexpr std::uint8_t kResultOk = 0;
-inline constexpr std::uint8_t kResultNoAnswer = 16;
-inline constexpr std::uint8_t kResultBadLength = 17;
-inline constexpr std::uint8_t kResultOtherAddress = 18;
-inline constexpr std::uint8_t kResultBadCrc = 19;
-inline constexpr std::uint8_t kResultNoFileData = 32;
-
-// Sub-functions of the measuring-module exchange (0xAC).
-inline constexpr std::uint8_t kDspCaptureStatus = 5;
-inline constexpr std::uint8_t kDspCaptureStart = 6;
-inline constexpr std::uint8_t kDspReadParam = 10;
-inline constexpr std::uint8_t kDspWriteParam = 11;
-inline constexpr std::uint8_t kDspReadSignalBlock = 22;
-inline constexpr std::uint8_t kDspReadAdc = 33;
-
-inline constexpr int kFrameMax = 256;
-
 // The request frame for entry e of L, CRC included, written into tx (kFrameMax bytes).
 // Returns its length, or 0 when the entry cannot be framed (an unknown function code, or
 // counts beyond what a 256-byte frame holds).
@@ -47,10 +22,12 @@ int BuildRequest(const ModbusList& L, int e, std::uint8_t address, std::uint8_t*
 // The length of a complete answer to entry e (for function 20 taken modulo 256).
 int ExpectedAnswerLength(const ModbusList& L, int e);
 
-// Classifies got bytes of answer against the expected length, in this order: wrong length
-// (0 bytes: 16; a 5-byte answer with bit 7 of the function byte set: its exception code;
-// otherwise 17), another slave address (18), CRC (19; not checked for functions 20, 21).
-// 0 means the answer may be stored. Reads at most got bytes of rx.
+// Classifies got bytes of answer to function func against the expected length, in this
+// order: no bytes (16); a length other than expected (17), unless the answer is a 5-byte
+// refusal (bit 7 of its function byte set); another slave address (18); CRC (19). Address
+// and CRC are checked on every frame, refusals and file records included. A refusal then
+// gives its exception code when it refuses func with a code 1..15, otherwise 17. 0 means the
+// answer may be stored. Reads at most got bytes of rx.
 std::uint8_t ClassifyAnswer(std::uint8_t func, const std::uint8_t* rx, int got, int expected,
                             std::uint8_t address);
 
@@ -58,6 +35,14 @@ std::uint8_t ClassifyAnswer(std::uint8_t func, const std::uint8_t* rx, int got, 
 // stamps into the value slots, record words and signal blocks into L.Buffer. Never writes
 // outside the slots or the buffer, whatever the entry's fields say.
 void StoreAnswer(ModbusList& L, int e, const std::uint8_t* rx, int got, double stamp);
+
+// Whether entry e's answer really arrived: every value slot its answer fills carries a
+// reception stamp. Result 0 alone does not say so: an entry the mode does not put on the
+// line keeps result 0 with nothing received (offline; the measuring-module exchange in file
+// mode, as the file holds no module data). Whoever reads answer bytes out of the slots, as
+// the distribution of 0xAC answers does, checks this first. Only functions 3 and 0xAC
+// answer into slots; for the others it is false.
+bool AnswerInSlots(const ModbusList& L, int e);
 
 // Executes entry L.Index on the line of com: build, purge, write, read, classify, store.
 std::uint8_t ExecuteTransaction(ComSetup& com, ModbusList& L);

@@ -3,6 +3,8 @@
 // implementation serves real ports and pseudo-terminals; tests may plug in a memory line.
 #pragma once
 
+#include "link/protocol.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -10,13 +12,16 @@
 
 namespace tarvix {
 
-// Line settings the port is opened with. Codes are those of the settings file:
-// parity 0 none, 1 odd, 2 even; stop bits 0 one, 2 two.
+// Line settings the port is opened with, coded as in the settings file.
 struct LineSettings {
-    int baudRate = 9600;
-    int parity = 0;
-    int stopBits = 0;
+    int baudRate = kDefaultBaud;
+    int parity = kParityNone;
+    int stopBits = kStopBitsOne;
 };
+
+// How long a write may take: 50 ms + 50 ms per byte. A line that stops taking bytes (a
+// stalled or vanished adapter) then costs one bounded wait instead of hanging the worker.
+constexpr int WriteTimeoutMs(int n) { return 50 + 50 * n; }
 
 class SerialDevice {
   public:
@@ -25,7 +30,8 @@ class SerialDevice {
     // Discards whatever has been received and not read yet (the output is not touched).
     virtual void PurgeInput() = 0;
 
-    // Sends n bytes; returns how many were written.
+    // Sends n bytes within WriteTimeoutMs(n); returns how many were written (fewer when the
+    // line stalled).
     virtual int Write(const std::uint8_t* data, int n) = 0;
 
     // Reads up to n bytes: returns when n bytes arrived, when no further byte came within

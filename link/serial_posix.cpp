@@ -29,7 +29,6 @@ int ElapsedMs(Clock::time_point since) {
 
 QString ErrnoText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
-// Writes wait at most 50 ms + 50 ms per byte, as a stuck line must not hang the worker.
 bool WaitWritable(int fd, int ms) {
     pollfd p{fd, POLLOUT, 0};
     int r = 0;
@@ -49,7 +48,8 @@ std::unique_ptr<PosixSerialDevice> PosixSerialDevice::Open(const QString& path,
         return nullptr;
     };
     const QByteArray native = QFile::encodeName(path);
-    // O_NONBLOCK so that opening does not wait for carrier; cleared again below.
+    // Non-blocking for good: opening must not wait for carrier, and every read and write
+    // waits in poll() under its own time-out, so a stalled line cannot hold the worker.
     const int fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return fail(ErrnoText(errno), -1);
     if (!::isatty(fd)) return fail(QStringLiteral("not a serial device"), fd);
@@ -64,9 +64,9 @@ std::unique_ptr<PosixSerialDevice> PosixSerialDevice::Open(const QString& path,
     tio.c_cflag |= CLOCAL | CREAD;
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
     tio.c_cflag |= CS8;
-    if (s.parity == 1) tio.c_cflag |= PARENB | PARODD;
-    if (s.parity == 2) tio.c_cflag |= PARENB;
-    if (s.stopBits == 2) tio.c_cflag |= CSTOPB;
+    if (s.parity == kParityOdd) tio.c_cflag |= PARENB | PARODD;
+    if (s.parity == kParityEven) tio.c_cflag |= PARENB;
+    if (s.stopBits == kStopBitsTwo) tio.c_cflag |= CSTOPB;
     tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK);
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
@@ -82,8 +82,6 @@ std::unique_ptr<PosixSerialDevice> PosixSerialDevice::Open(const QString& path,
         ::ioctl(fd, TIOCSSERIAL, &ss);
     }
 
-    const int flags = ::fcntl(fd, F_GETFL);
-    ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     // DTR first, then RTS; both stay up while the port is open. A pseudo-terminal has no
     // modem lines and refuses, which is harmless.
     int bit = TIOCM_DTR;
@@ -100,9 +98,11 @@ PosixSerialDevice::~PosixSerialDevice() {
 
 void PosixSerialDevice::PurgeInput() { ::tcflush(fd_, TCIFLUSH); }
 
+// The descriptor never blocks: when the line takes no more bytes (EAGAIN), poll() waits for
+// room, and the write gives up with what went out once its time-out is spent.
 int PosixSerialDevice::Write(const std::uint8_t* data, int n) {
     const auto start = Clock::now();
-    const int budget = 50 + 50 * n;
+    const int budget = WriteTimeoutMs(n);
     int done = 0;
     while (done < n) {
         const ssize_t w = ::write(fd_, data + done, static_cast<size_t>(n - done));

@@ -44,7 +44,7 @@ void ThreadCom::run() {
             // The line settings are read while the worker owns a list: the window thread
             // changes them only while both lists are idle, and the step below may hand the
             // list back.
-            const int silence = 3 * com_.CharTime;
+            const int silence = kInterFrameChars * com_.CharTime;
             Step(*list);
             // The inter-frame silence of the line.
             Pause(silence);
@@ -76,6 +76,8 @@ std::uint8_t ThreadCom::Execute(ModbusList& L, int e, bool opList) {
             if (func == kFnWriteHolding && opList) {
                 return file ? file->FileWrite(L, e) : kResultNoFileData;
             }
+            // The file holds no measuring-module data: the entry succeeds with nothing
+            // received, its slots keep no stamp, and AnswerInSlots says so.
             if (func == kFnDspExchange) return kResultOk;
             return kept;
         }
@@ -92,19 +94,19 @@ void ThreadCom::Step(ModbusList& L) {
     L.Result[static_cast<std::size_t>(e)] = r;
 
     int next = e;
-    if (opList ? r < kResultNoAnswer : r == kResultOk) {
+    if (opList ? !IsCommunicationFailure(r) : r == kResultOk) {
         --next;
         L.Retry = 0;
         state_.GotCount.fetch_add(1, std::memory_order_relaxed);
-    } else if (r < kResultNoAnswer) {
+    } else if (!IsCommunicationFailure(r)) {
         // A device exception on the poll list is final: the entry is given up at once.
-        L.Retry = 3;
+        L.Retry = kAttempts;
         state_.LostCount.fetch_add(1, std::memory_order_relaxed);
     } else {
         ++L.Retry;
         state_.LostCount.fetch_add(1, std::memory_order_relaxed);
     }
-    if (L.Retry >= 3) {
+    if (L.Retry >= kAttempts) {
         --next;
         L.Retry = 0;
         ++L.Skipped;

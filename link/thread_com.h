@@ -5,6 +5,7 @@
 
 #include "link/com_setup.h"
 #include "link/modbus_list.h"
+#include "link/protocol.h"
 
 #include <QThread>
 
@@ -12,11 +13,6 @@
 #include <cstdint>
 
 namespace tarvix {
-
-// Connection modes.
-inline constexpr int kModeOffline = 0;
-inline constexpr int kModeOnline = 1;
-inline constexpr int kModeFile = 2;
 
 // What the worker serves in file mode instead of the line: reads and writes of the open
 // configuration file. Implemented by the configuration file store; with none installed every

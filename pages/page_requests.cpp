@@ -154,7 +154,7 @@ WritePageResult WritePage(const QString& page, std::span<const PageControlState>
                           bool start, PageWriteContext& ctx) {
     ModbusList& op = ctx.OpList;
     if (!ctx.WindowReady) return WritePageResult::NotReady;
-    if (ctx.WorkMode == 0) return WritePageResult::Offline;
+    if (ctx.WorkMode == kModeOffline) return WritePageResult::Offline;
     if (!op.Idle() || op.Busy.load(std::memory_order_acquire) != 0) return WritePageResult::Busy;
 
     op.Len = 0;

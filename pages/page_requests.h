@@ -6,6 +6,7 @@
 
 #include "link/list_ops.h"
 #include "link/modbus_list.h"
+#include "link/protocol.h"
 #include "model/register_image.h"
 #include "pages/catalogue.h"
 #include "pages/dsp_value.h"
@@ -79,7 +80,7 @@ enum class WritePageResult { Ok = 0, NotReady = 1, Offline = 2, Busy = 3 };
 // What WritePage works with; the window supplies the conversions and the marks.
 struct PageWriteContext {
     bool WindowReady = false;
-    int WorkMode = 0;  // 0 offline, 1 online, 2 file
+    int WorkMode = kModeOffline;
     ModbusList& OpList;
     const Bindings& Binds;
     RegisterImage& Image;  // the conversions store into these; a failed save restores them

@@ -4,6 +4,7 @@
 #include "base/user_error.h"
 #include "link/list_ops.h"
 #include "link/modbus_rtu.h"
+#include "link/protocol.h"
 #include "link/thread_com.h"
 #include "model/register_ids.h"
 #include "session/poll_requests.h"
@@ -170,11 +171,9 @@ void ConnectionController::FollowDeviceSettings() {
     const RegisterImage& img = p_.Image;
     p_.Settings.WriteString(kComSection, QStringLiteral("Address"),
                             QString::number(img.ModbusRegs[mrDevAddr]));
-    const int v = img.ModbusRegs[mrBaudIndex];
-    if (v >= 0 && v < static_cast<int>(std::size(kDeviceBaudRates))) {
-        p_.Settings.WriteString(kComSection, QStringLiteral("BaudRate"),
-                                QString::number(kDeviceBaudRates[v]));
-    }
+    // A BaudIndex beyond the device's menu names no rate: the stored rate stays.
+    if (const int rate = BaudRateOfIndex(img.ModbusRegs[mrBaudIndex]); rate > 0)
+        p_.Settings.WriteString(kComSection, QStringLiteral("BaudRate"), QString::number(rate));
     p_.Settings.WriteInteger(kComSection, QStringLiteral("Parity"), img.ModbusRegs[mrParity]);
     if (line_) {
         try {

@@ -20,18 +20,6 @@ std::uint8_t DataByte(const ModbusList& L, int s, int k) {
     return static_cast<std::uint8_t>(k % 2 == 0 ? (w & 0xFF) : (w >> 8));
 }
 
-// The answer of a parameter read: four bytes of header (the fourth the parameter's number),
-// then the value.
-constexpr int kDspParamHeaderBytes = 4;
-
-// Whether the slots holding the first n answer bytes from slot s on carry a reception stamp.
-bool Received(const ModbusList& L, int s, int n) {
-    for (int slot = s; slot < s + (n + 1) / 2; ++slot) {
-        if (slot < 0 || slot >= kListSlots || L.Stamps[At(slot)] <= 0) return false;
-    }
-    return true;
-}
-
 QString EntryName(const ModbusList& L, int e) {
     const int start = L.Start[At(e)];
     const int row = L.Func[At(e)] == kFnDspExchange ? DspRow(start) : RegRow(start);
@@ -39,17 +27,17 @@ QString EntryName(const ModbusList& L, int e) {
 }
 
 void DistributeDsp(Program& p, ModbusList& L, int e, const DistributeHooks& h, bool online) {
+    // Answer bytes are read out of the slots only where an answer filled them: the exchange
+    // succeeds without data in file mode, which has no measuring module, and a write that
+    // reached no module is no success to journal.
+    if (!AnswerInSlots(L, e)) return;
     const int s = L.Slot[At(e)];
     switch (L.Start[At(e)]) {
         case kDspReadParam: {
-            // The parameter's number and value are what the module answered only where the
-            // slots were filled by an answer: file mode, for one, succeeds with no data.
-            if (!Received(L, s, kDspParamHeaderBytes)) return;
             const int n = DataByte(L, s, 3);
             const int row = DspRow(n);
             if (!IsDspRow(row) || ParamRegs[At(row)].Reg != n) return;
             const int size = std::min(ParamRegs[At(row)].DspSize, 4);
-            if (!Received(L, s, kDspParamHeaderBytes + size)) return;
             QByteArray bytes(size, '\0');
             for (int k = 0; k < size; ++k) bytes[k] = static_cast<char>(DataByte(L, s, 4 + k));
             if (h.DspValueArrived) h.DspValueArrived(n, bytes);

@@ -6,6 +6,8 @@
 #include "link/memory_serial.h"
 #include "link/modbus_list.h"
 #include "link/modbus_rtu.h"
+#include "tests/support/memory_transmitter.h"
+#include "tests/support/modbus_frames.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +18,10 @@
 namespace tarvix {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes WithCrc(Bytes b) {
-    const std::uint16_t crc = Crc16(b.data(), static_cast<int>(b.size()));
-    b.push_back(static_cast<std::uint8_t>(crc & 0xFF));
-    b.push_back(static_cast<std::uint8_t>(crc >> 8));
-    return b;
-}
+using testing::Bytes;
+using testing::MemoryTransmitter;
+using testing::Refusal;
+using testing::WithCrc;
 
 Bytes Frame(const ModbusList& L, int e, std::uint8_t address = 1) {
     std::uint8_t tx[kFrameMax] = {};
@@ -96,10 +94,19 @@ TEST(ClassifyAnswer, ResultCodesInOrderOfPrecedence) {
     badCrc.back() ^= 0xFF;
     const Bytes otherAddr = WithCrc({0x02, 0x03, 0x04, 0x00, 0x01, 0x00, 0x02});
     const Bytes otherFunc = WithCrc({0x01, 0x04, 0x09, 0x00, 0x01, 0x00, 0x02});
-    const Bytes exception = WithCrc({0x01, 0x83, 0x02});
-    const Bytes noBit7 = WithCrc({0x01, 0x03, 0x02});
-    // An exception code is taken as it comes, even with a bad CRC or address.
-    const Bytes exceptionBadCrc{0x09, 0x83, 0x0B, 0x00, 0x00};
+    // A file record of one word (7 + 2 bytes) and the echo of a one-word record write.
+    const Bytes record = WithCrc({0x01, 0x14, 0x04, 0x03, 0x06, 0x34, 0x12});
+    Bytes recordBadCrc = record;
+    recordBadCrc[5] ^= 0x01;
+    const Bytes recordWrite =
+        WithCrc({0x01, 0x15, 0x09, 0x06, 0x00, 0x03, 0x00, 0x00, 0x00, 0x01, 0x34, 0x12});
+    Bytes recordWriteBadCrc = recordWrite;
+    recordWriteBadCrc[11] ^= 0x01;
+    const Bytes dsp = WithCrc({0x01, 0xAC, 0x21, 0x02, 0x11, 0x22});
+    Bytes dspBadCrc = dsp;
+    dspBadCrc[4] ^= 0x01;
+    Bytes refusalBadCrc = Refusal(1, 3, 2);
+    refusalBadCrc[4] ^= 0x01;
     struct Case {
         const char* what;
         std::uint8_t func;
@@ -110,16 +117,31 @@ TEST(ClassifyAnswer, ResultCodesInOrderOfPrecedence) {
     const Case cases[] = {
         {"good read", 3, good, 9, 0},
         {"silence", 3, {}, 9, 16},
-        {"exception", 3, exception, 9, 2},
-        {"exception code kept", 3, exceptionBadCrc, 9, 11},
-        {"5 bytes without bit 7", 3, noBit7, 9, 17},
+        {"refusal", 3, Refusal(1, 3, 2), 9, 2},
+        {"refusal, highest code", 16, Refusal(1, 16, 15), 8, 15},
+        {"refusal of the vendor function", 0xAC, Refusal(1, 0xAC, 9), 14, 9},
+        {"refusal with code 0 is no success", 3, Refusal(1, 3, 0), 7, 17},
+        {"refusal with code 16 is no line failure", 16, Refusal(1, 16, 16), 8, 17},
+        {"refusal with code 0x92", 3, Refusal(1, 3, 0x92), 9, 17},
+        {"refusal of another function", 3, Refusal(1, 16, 2), 9, 17},
+        {"refusal from another address", 3, Refusal(9, 3, 2), 9, 18},
+        {"refusal with a bad CRC", 3, refusalBadCrc, 9, 19},
+        {"5 bytes without bit 7", 3, WithCrc({0x01, 0x03, 0x02}), 9, 17},
         {"short", 3, Bytes(good.begin(), good.end() - 1), 9, 17},
         {"other address with good CRC", 3, otherAddr, 9, 18},
         {"bad crc", 3, badCrc, 9, 19},
         {"function and count not compared", 3, otherFunc, 9, 0},
-        {"file record CRC not checked", 20, badCrc, 9, 0},
-        {"file record address still checked", 21, otherAddr, 9, 18},
+        {"file record", 20, record, 9, 0},
+        {"file record with a bad CRC", 20, recordBadCrc, 9, 19},
+        {"file record from another address", 20, WithCrc({0x02, 0x14, 0x04, 0x03, 0x06, 0, 0}), 9,
+         18},
+        {"record write echo", 21, recordWrite, 14, 0},
+        {"record write echo with a bad CRC", 21, recordWriteBadCrc, 14, 19},
+        {"module answer", 0xAC, dsp, 8, 0},
+        {"module answer with a bad CRC", 0xAC, dspBadCrc, 8, 19},
         {"reset echo", 0xAF, WithCrc({0x01, 0xAF}), 4, 0},
+        {"reset echo from another address", 0xAF, WithCrc({0x05, 0xAF}), 4, 18},
+        {"reset echo with a bad CRC", 0xAF, {0x01, 0xAF, 0x00, 0x00}, 4, 19},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ClassifyAnswer(c.func, c.rx.data(), static_cast<int>(c.rx.size()), c.expected, 1),
@@ -137,42 +159,11 @@ TEST(ResultText, TextsOfTheCodes) {
     for (int code : {0, 6, 7, 8, 10, 15, 20, 31, 33, 255}) EXPECT_TRUE(ResultText(code).isEmpty());
 }
 
-// A transmitter in memory that answers function 3 from its registers and echoes writes.
-struct MemoryTransmitter {
-    std::vector<std::uint16_t> regs = std::vector<std::uint16_t>(2000, 0);
-    Bytes override;  // when set, the next answer verbatim
-    Bytes operator()(const Bytes& req) {
-        if (!override.empty()) return std::exchange(override, {});
-        if (req.size() < 8) return {};
-        const int start = (req[2] << 8) | req[3];
-        const int count = (req[4] << 8) | req[5];
-        if (req[1] == 3) {
-            Bytes a{req[0], 3, static_cast<std::uint8_t>(2 * count)};
-            for (int i = 0; i < count; ++i) {
-                a.push_back(static_cast<std::uint8_t>(regs[start + i] >> 8));
-                a.push_back(static_cast<std::uint8_t>(regs[start + i] & 0xFF));
-            }
-            return WithCrc(a);
-        }
-        if (req[1] == 16) {
-            for (int i = 0; i < count; ++i)
-                regs[start + i] = (req[7 + 2 * i] << 8) | req[8 + 2 * i];
-            return WithCrc(Bytes(req.begin(), req.begin() + 6));
-        }
-        return {};
-    }
-};
-
 struct TransactionFixture : ListFixture {
     MemoryTransmitter device;
     ComSetup com;
     MemorySerialDevice* line = nullptr;
-    void SetUp() override {
-        auto dev =
-            std::make_unique<MemorySerialDevice>([this](const Bytes& r) { return device(r); });
-        line = dev.get();
-        com.Attach(std::move(dev));
-    }
+    void SetUp() override { line = device.AttachTo(com); }
     std::uint8_t Run(int e) {
         L.Index.store(static_cast<std::int16_t>(e));
         return ExecuteTransaction(com, L);
@@ -207,14 +198,31 @@ TEST_F(TransactionFixture, WriteSendsSlotsHighByteFirst) {
 TEST_F(TransactionFixture, FailedAnswersStoreNothing) {
     L.AppendRead(10, 2);
     const std::uint16_t before = L.Values[0];
-    device.override = WithCrc({0x01, 0x83, 0x02});
+    device.next = WithCrc({0x01, 0x83, 0x02});
     EXPECT_EQ(Run(0), 2);
-    device.override = WithCrc({0x07, 0x03, 0x04, 1, 2, 3, 4});
+    device.next = WithCrc({0x07, 0x03, 0x04, 1, 2, 3, 4});
     EXPECT_EQ(Run(0), 18);
-    device.override = {0x01, 0x03, 0x04, 1, 2, 3, 4, 0, 0};
+    device.next = {0x01, 0x03, 0x04, 1, 2, 3, 4, 0, 0};
     EXPECT_EQ(Run(0), 19);
     EXPECT_EQ(L.Values[0], before);
     EXPECT_EQ(L.Stamps[0], 0.0);
+}
+
+// A refusal frame whose code is no exception code must neither be stored as data (its CRC
+// bytes would become a register value) nor let a write count as written.
+TEST_F(TransactionFixture, RefusalsWithoutAnExceptionCodeAreMalformed) {
+    const int read = L.AppendRead(10, 1);
+    const int write = L.Append(kFnWriteHolding, 20, 1, 0, 1);
+    L.Values[L.Slot[static_cast<std::size_t>(write)]] = 0x5555;
+    for (const std::uint8_t code : {0x00, 0x10, 0x13, 0x7F, 0xFF}) {
+        for (const int e : {read, write}) {
+            device.next = Refusal(1, L.Func[static_cast<std::size_t>(e)], code);
+            EXPECT_EQ(Run(e), kResultBadLength) << "code " << int{code} << ", entry " << e;
+        }
+    }
+    EXPECT_EQ(L.Values[0], 0);
+    EXPECT_EQ(L.Stamps[0], 0.0);
+    EXPECT_EQ(device.regs[20], 0);
 }
 
 TEST_F(TransactionFixture, WithoutPortEveryTransactionIsNoAnswer) {
@@ -229,10 +237,8 @@ TEST_F(TransactionFixture, FileRecordWordsArriveLowByteFirst) {
     L.Append(kFnReadFileRecord, 0, 2, 3, 2);
     lists.SignalBuffer[2] = 0x7777;
     lists.SignalBuffer[3] = 0x7777;
-    Bytes bad = {0x01, 0x14, 0x0A, 0x09, 0x06, 0x34, 0x12, 0x78,
-                 0x56, 0xAA, 0xAA, 0xBB, 0xBB, 0x00, 0x00};  // CRC deliberately wrong: not checked
-                                                             // for records
-    device.override = bad;
+    device.next =
+        WithCrc({0x01, 0x14, 0x0A, 0x09, 0x06, 0x34, 0x12, 0x78, 0x56, 0xAA, 0xAA, 0xBB, 0xBB});
     ASSERT_EQ(Run(0), 0);
     EXPECT_EQ(lists.SignalBuffer[0], 0x1234);
     EXPECT_EQ(lists.SignalBuffer[1], 0x5678);
@@ -243,8 +249,7 @@ TEST_F(TransactionFixture, FileRecordWordsArriveLowByteFirst) {
 TEST_F(TransactionFixture, DspAnswersFillSlotsBytewiseAndSignalBlocksTheBuffer) {
     // Parameter read: 4 value bytes + 4 header bytes land in the slots in memory order.
     L.Append(kFnDspExchange, kDspReadParam, 8, 2, 6);
-    device.override =
-        WithCrc({0x01, 0xAC, 0x0A, 0x08, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88});
+    device.next = WithCrc({0x01, 0xAC, 0x0A, 0x08, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88});
     ASSERT_EQ(Run(0), 0);
     EXPECT_EQ(L.Values[0], 0x2211);
     EXPECT_EQ(L.Values[3], 0x8877);
@@ -257,7 +262,7 @@ TEST_F(TransactionFixture, DspAnswersFillSlotsBytewiseAndSignalBlocksTheBuffer) 
     L.Values[s + 2] = 1000;  // byte offset
     Bytes block{0x01, 0xAC, 22, 206, 0, 0, 0xA1, 0xA2, 0xA3, 0xA4};
     for (int k = 0; k < 200; ++k) block.push_back(static_cast<std::uint8_t>(k));
-    device.override = WithCrc(block);
+    device.next = WithCrc(block);
     ASSERT_EQ(Run(e), 0);
     EXPECT_EQ(L.Values[s], 0xA2A1);
     EXPECT_EQ(L.Values[s + 1], 0xA4A3);

@@ -1,50 +1,27 @@
-// The serial port on real pseudo-terminals: the read time-outs that end an answer, exclusive
-// opening, the baud-rate list (including rates without a classic constant) and port names.
+// The serial port on real pseudo-terminals: the read time-outs that end an answer, the write
+// time-out of a stalled line, exclusive opening, the baud-rate list (including rates without
+// a classic constant) and port names.
 #include "link/com_setup.h"
+#include "link/modbus_rtu.h"
 #include "link/serial_baud_linux.h"
 #include "link/serial_posix.h"
+#include "tests/support/pty_pair.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
+#include <future>
+#include <memory>
 #include <thread>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <unistd.h>
 
 namespace tarvix {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// The far end of a pseudo-terminal plays the device; the program opens the slave side.
-struct Pty {
-    int master = -1;
-    QString slavePath;
-    Pty() {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) return;
-        slavePath = QString::fromLocal8Bit(::ptsname(master));
-    }
-    ~Pty() {
-        if (master >= 0) ::close(master);
-    }
-    // Waits for a request of n bytes from the program (or time-out), returns what came.
-    int ReadRequest(std::uint8_t* buf, int n, int ms = 1000) const {
-        int got = 0;
-        const auto end = Clock::now() + std::chrono::milliseconds(ms);
-        while (got < n && Clock::now() < end) {
-            pollfd p{master, POLLIN, 0};
-            if (::poll(&p, 1, 20) > 0) {
-                const ssize_t r = ::read(master, buf + got, static_cast<size_t>(n - got));
-                if (r > 0) got += static_cast<int>(r);
-            }
-        }
-        return got;
-    }
-};
+using testing::PtyPair;
 
 int Ms(Clock::time_point since) {
     return static_cast<int>(
@@ -52,7 +29,7 @@ int Ms(Clock::time_point since) {
 }
 
 struct SerialFixture : ::testing::Test {
-    Pty pty;
+    PtyPair pty;
     ComSetup com;
     void SetUp() override {
         ASSERT_FALSE(pty.slavePath.isEmpty());
@@ -102,6 +79,52 @@ TEST_F(SerialFixture, CompleteAnswerReturnsAtOnceAndPurgeDropsLateBytes) {
     EXPECT_EQ(com.RxBuf[7], 8);
 }
 
+// Nobody reads the far end and the line's buffer is full: the write gives up after its
+// time-out with what it got out, and the transaction ends as no answer instead of hanging
+// the worker.
+TEST_F(SerialFixture, StalledLineEndsTheWriteAtItsTimeout) {
+    // A second descriptor on the port, opened before the program's, fills the line.
+    com.ClosePort();
+    const QByteArray path = pty.slavePath.toLocal8Bit();
+    const int filler = ::open(path.constData(), O_WRONLY | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(filler, 0);
+    ASSERT_TRUE(com.OpenPort()) << com.LastError().toStdString();
+    const std::uint8_t block[1024] = {};
+    for (int quiet = 0; quiet < 3; ++quiet) {
+        while (::write(filler, block, sizeof block) > 0) quiet = 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ::close(filler);
+
+    // Each call runs aside so that a write that never returns fails the test: draining the
+    // far end then lets it finish.
+    auto bounded = [&](auto call, int limitMs) {
+        auto done = std::async(std::launch::async, call);
+        const bool inTime =
+            done.wait_for(std::chrono::milliseconds(limitMs)) == std::future_status::ready;
+        while (done.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+            pty.Drain();
+        }
+        EXPECT_TRUE(inTime) << "the write outlived its time-out";
+        return done.get();
+    };
+    constexpr int kFrame = 8;
+    const int limit = WriteTimeoutMs(kFrame);
+    auto t0 = Clock::now();
+    EXPECT_LT(bounded([&] { return com.WriteBytes(kFrame); }, limit + 1000), kFrame);
+    EXPECT_GE(Ms(t0), limit - 5);
+
+    auto lists = std::make_unique<ModbusLists>();
+    ModbusList& L = lists->OpList;
+    L.AppendRead(0, 1);
+    L.Index = 0;
+    com.AnsDelay = 5000;  // ends at the write's time-out, not after the answer time-out too
+    t0 = Clock::now();
+    EXPECT_EQ(bounded([&] { return ExecuteTransaction(com, L); }, limit + 1000), kResultNoAnswer);
+    EXPECT_LT(Ms(t0), limit + 1000);
+    EXPECT_EQ(L.Stamps[0], 0.0);
+}
+
 TEST_F(SerialFixture, PortIsExclusiveAndClosesOnce) {
     ComSetup second;
     second.PortName = pty.slavePath;
@@ -114,22 +137,17 @@ TEST_F(SerialFixture, PortIsExclusiveAndClosesOnce) {
 }
 
 TEST(SerialPort, EveryRateOfTheListIsApplied) {
-    Pty pty;
-    for (int baud : {1200, 2400, 4800, 9600, 14400, 19200, 28800, 38400, 57600, 115200}) {
+    PtyPair pty;
+    for (const BaudRateEntry& rate : kBaudRates) {
         ComSetup com;
         com.PortName = pty.slavePath;
-        com.SetBaudRate(baud);
-        ASSERT_TRUE(com.OpenPort()) << baud;
+        com.SetBaudRate(rate.BaudRate);
+        EXPECT_EQ(com.CharTime, rate.CharTime);
+        ASSERT_TRUE(com.OpenPort()) << rate.BaudRate;
         auto* dev = dynamic_cast<PosixSerialDevice*>(com.Handle().get());
         ASSERT_NE(dev, nullptr);
-        EXPECT_EQ(GetLinuxBaudRate(dev->fd()), baud);
+        EXPECT_EQ(GetLinuxBaudRate(dev->fd()), rate.BaudRate);
     }
-}
-
-TEST(SerialPort, CharTimeOfTheRates) {
-    const std::pair<int, int> cases[] = {{1200, 16}, {2400, 8},  {4800, 4},   {9600, 2},
-                                         {14400, 1}, {19200, 1}, {115200, 1}, {0, 1}};
-    for (auto [baud, ms] : cases) EXPECT_EQ(CharTimeFor(baud), ms) << baud;
 }
 
 TEST(SerialPort, FailedOpenLeavesNoHandle) {

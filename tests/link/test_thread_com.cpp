@@ -1,11 +1,11 @@
 // The communication worker against a memory line and a file-mode stand-in: retries and
 // counters, exceptions on the two lists, abandoning a list, budgets, a dying worker, and
 // thousands of hand-overs (built with ThreadSanitizer by the test command).
-#include "link/crc16.h"
 #include "link/list_ops.h"
 #include "link/memory_serial.h"
 #include "link/modbus_rtu.h"
 #include "link/thread_com.h"
+#include "tests/support/memory_transmitter.h"
 
 #include <gtest/gtest.h>
 
@@ -20,29 +20,7 @@
 namespace tarvix {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes Sealed(Bytes b) {
-    const std::uint16_t crc = Crc16(b.data(), static_cast<int>(b.size()));
-    b.push_back(static_cast<std::uint8_t>(crc & 0xFF));
-    b.push_back(static_cast<std::uint8_t>(crc >> 8));
-    return b;
-}
-
-// Registers 0..99 answer their number; 50 is silent, 60 refuses with exception 2.
-Bytes Transmitter(const Bytes& req) {
-    const int start = (req[2] << 8) | req[3];
-    const int count = (req[4] << 8) | req[5];
-    if (start == 50) return {};
-    if (start == 60) return Sealed({req[0], static_cast<std::uint8_t>(req[1] | 0x80), 2});
-    if (req[1] == 16) return Sealed(Bytes(req.begin(), req.begin() + 6));
-    Bytes a{req[0], 3, static_cast<std::uint8_t>(2 * count)};
-    for (int i = 0; i < count; ++i) {
-        a.push_back(0);
-        a.push_back(static_cast<std::uint8_t>(start + i));
-    }
-    return Sealed(a);
-}
+using testing::MemoryTransmitter;
 
 bool WaitIdle(const ModbusList& L, int ms = 5000) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
@@ -55,15 +33,20 @@ bool WaitIdle(const ModbusList& L, int ms = 5000) {
 
 struct WorkerFixture : ::testing::Test {
     std::unique_ptr<ModbusLists> lists = std::make_unique<ModbusLists>();
+    MemoryTransmitter device;
     ComSetup com;
     WorkerState state;
     MemorySerialDevice* line = nullptr;
     std::unique_ptr<ThreadCom> worker;
 
+    // Registers answer their number; 50 is silent, 60 refuses with exception 2.
     void SetUp() override {
-        auto dev = std::make_unique<MemorySerialDevice>(&Transmitter);
-        line = dev.get();
-        com.Attach(std::move(dev));
+        for (std::size_t r = 0; r < device.regs.size(); ++r) {
+            device.regs[r] = static_cast<std::uint16_t>(r);
+        }
+        device.silent = {50};
+        device.refusals = {{60, kExceptionIllegalAddress}};
+        line = device.AttachTo(com);
         com.CharTime = 0;  // no inter-frame pause: the tests run at memory speed
         state.WorkMode = kModeOnline;
         worker = std::make_unique<ThreadCom>(*lists, com, state);
@@ -158,6 +141,36 @@ TEST_F(WorkerFixture, FileModeWithoutFileFailsLikeTheLine) {
     EXPECT_EQ(O.Result[1], 0);  // the measuring module is not in the file: nothing to do
     EXPECT_EQ(O.Skipped, 1);
     EXPECT_EQ(state.LostCount.load(), 3);
+}
+
+// Result 0 alone does not mean an answer arrived: offline nothing is executed, and in file
+// mode the measuring-module exchange has no data to give. Only an answer really received
+// may be distributed (a parameter value taken from never-filled slots would show zeros).
+TEST_F(WorkerFixture, OnlyAnswersReallyReceivedAreMarkedInTheSlots) {
+    struct Case {
+        const char* what;
+        int mode;
+        bool received;
+    };
+    const Case cases[] = {{"online", kModeOnline, true},
+                          {"file", kModeFile, false},
+                          {"offline", kModeOffline, false}};
+    for (const Case& c : cases) {
+        state.WorkMode = c.mode;
+        ModbusList& O = lists->OpList;
+        lists->ResetList(O);
+        O.AppendRead(10, 2);
+        const int dsp = O.Append(kFnDspExchange, kDspReadParam, 8, 2, 4);
+        O.Values[O.Slot[static_cast<std::size_t>(dsp)]] = 0x0744;  // parameter 7, a float
+        // The module's answer: 4 header bytes (the 4th is the parameter), then the value.
+        device.next = testing::WithCrc(
+            {0x01, kFnDspExchange, kDspReadParam, 8, 0x44, 0, 0, 7, 0x00, 0x00, 0x80, 0x3F});
+        Run(O);
+        EXPECT_EQ(O.Result[0], c.mode == kModeFile ? kResultNoFileData : kResultOk) << c.what;
+        EXPECT_EQ(O.Result[1], kResultOk) << c.what;
+        EXPECT_EQ(AnswerInSlots(O, 1), c.received) << c.what;
+        device.next.clear();
+    }
 }
 
 // A file-mode stand-in that can hold the worker inside entry `holdAt` and can throw.

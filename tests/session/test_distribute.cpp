@@ -117,6 +117,7 @@ TEST_F(DistributeFixture, MeasuringModuleAnswers) {
     Op.Values[static_cast<std::size_t>(s + 1)] = 0x0005;  // code 0 = 5
     Op.Values[static_cast<std::size_t>(s + 3)] = 0xFFFF;  // code 1 = -1 (bytes 6..9)
     Op.Values[static_cast<std::size_t>(s + 4)] = 0xFFFF;
+    for (int k = 0; k < 13; ++k) Op.Stamps[static_cast<std::size_t>(s + k)] = 1.0;
     int number = -1;
     QByteArray bytes;
     std::array<std::int32_t, 6> codes{};
@@ -142,6 +143,7 @@ TEST_F(DistributeFixture, MeasuringModuleAnswers) {
     p.Lists->ResetList(Op);
     Op.Append(kFnDspExchange, kDspWriteParam, 6, 4, 3);
     Op.Values[1] = 19 << 8;
+    for (std::size_t k = 0; k < 3; ++k) Op.Stamps[k] = 1.0;
     p.Worker.WorkMode = kModeOnline;
     DistributeResults(p, Op, hooks);
     EXPECT_TRUE(Lines().last().endsWith(
