@@ -118,10 +118,8 @@ bool ConnectionController::Connect() {
     return true;
 }
 
-void ConnectionController::Disconnect() {
+bool ConnectionController::StopCycles() {
     pending_ = nullptr;
-    connectWhenIdle_ = false;
-    followPending_ = false;
     pollTimer_.stop();
     opTimer_.stop();
     try {
@@ -129,7 +127,7 @@ void ConnectionController::Disconnect() {
         p_.WaitPollList();
     } catch (const UserError&) {
         // The worker is dead and has been reported: the command ends here.
-        return;
+        return false;
     }
     if (!ListsIdle()) {
         // A wait ran out: the worker lets go of the lists after the entry it is in, and
@@ -138,6 +136,13 @@ void ConnectionController::Disconnect() {
         p_.Lists->PollList.Abort.store(1, std::memory_order_release);
         opAbandoned_ = true;
     }
+    return true;
+}
+
+void ConnectionController::Disconnect() {
+    connectWhenIdle_ = false;
+    followPending_ = false;
+    if (!StopCycles()) return;
     const ConnectionState before = state_;
     if (WorkMode() == kModeOnline && line_) line_->ReleasePort();
     p_.Worker.WorkMode = kModeOffline;
@@ -150,15 +155,7 @@ void ConnectionController::Disconnect() {
 }
 
 void ConnectionController::EnterFileMode() {
-    pending_ = nullptr;
-    pollTimer_.stop();
-    opTimer_.stop();
-    try {
-        p_.WaitOpList();
-        p_.WaitPollList();
-    } catch (const UserError&) {
-        return;
-    }
+    if (!StopCycles()) return;
     if (WorkMode() == kModeOnline && line_) line_->ReleasePort();
     p_.Worker.WorkMode = kModeFile;
     SetState(ConnectionState::FileMode);

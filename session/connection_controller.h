@@ -150,6 +150,10 @@ class ConnectionController : public QObject {
   private:
     void SetState(ConnectionState now);
     bool ListsIdle() const;
+    // Clears the pending command, stops the poll and operation cycles and waits for both
+    // lists (what still runs after the waits is asked to stop and not read). False when the
+    // worker is dead.
+    bool StopCycles();
     void ReportDeadWorker();
     int Distribute(ModbusList& L);
     void RunPendingCommand();
