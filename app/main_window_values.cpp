@@ -4,6 +4,7 @@
 
 #include "app/navigation.h"
 #include "base/string_table.h"
+#include "model/register_ids.h"
 #include "pages/forms/page_forms.h"
 #include "pages/page_requests.h"
 #include "pages/value_service.h"
@@ -32,7 +33,7 @@ void TForm1::RefreshIndicatorField(QComboBox* selector, QLabel* value, QLabel* u
         {"LabelSum3", "LabelSumUnit3"},
         {"LabelSum4", "LabelSumUnit4"},
     };
-    static const int kAssignOfTotal[] = {701, 800, 750, 850};
+    static const int kAssignOfTotal[] = {mrSumAssign1, mrSumAssign2, mrSumAssign3, mrSumAssign4};
     const int index = selector->currentIndex();
     QString valueText = QStringLiteral("- - - - - - -");
     QString unitText = QStringLiteral("- - - - -");
@@ -46,7 +47,8 @@ void TForm1::RefreshIndicatorField(QComboBox* selector, QLabel* value, QLabel* u
         }
     } else if (index == 10 || index == 11) {
         try {
-            valueText = descriptors_->ValueText(index == 10 ? 229 : 227, true, false, false);
+            valueText =
+                descriptors_->ValueText(index == 10 ? mrFrequency : mrDelay, true, false, false);
         } catch (const std::exception&) {
             valueText = QStringLiteral("?");
         }

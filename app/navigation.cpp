@@ -1,5 +1,7 @@
 #include "navigation.h"
 
+#include "model/register_ids.h"
+
 namespace tarvix {
 
 QString PageName(int page) {
@@ -70,12 +72,12 @@ int NodePage(int node, const RegisterImage& image) {
     // Output configuration nodes: 16 + PFS1_Mode (pulse 17, frequency 18, status 19) and
     // 20 + FS2_Mode (frequency 21, status 22).
     if (node == 17) {
-        const int mode = image.ModbusRegs[900];
+        const int mode = image.ModbusRegs[mrPFS1_Mode];
         if (mode == 0) return kPageStart;
         return mode <= 3 ? 16 + mode : 16;
     }
     if (node == 19) {
-        const int mode = image.ModbusRegs[1000];
+        const int mode = image.ModbusRegs[mrFS2_Mode];
         if (mode == 0) return kPageStart;
         return mode <= 2 ? 20 + mode : 20;
     }

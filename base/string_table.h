@@ -26,9 +26,35 @@ enum StrId : int {
     kStrWorkerStopped = 144,         // journal line of the worker's death
     kStrWorkerStoppedRestart = 145,  // its message box, asking for a restart
     kStrLinkSettingsNotWritten = 148,
+    kStrDeviceWithAddress = 402,  // "Устройство с адресом "
+    kStrFoundOnPort = 403,        // "обнаружено на порту "
+    kStrDeviceNotFound = 404,  // "Не удалось найти устройство с адресом "
+    kStrOnNoPort = 405,        // " ни на одном из доступных портов"
+    kStrNotFoundOnPort = 406,  // "НЕ обнаружено на порту "
     kStrPortOpened = 407,
     kStrPortOpenFailed = 408,
     kStrPortClosed = 409,
+    kStrSearch = 410,       // the search buttons' caption
+    kStrUseThisPort = 411,  // "Использовать данный порт?"
+    kStrAbort = 707,        // a running search's button caption
+    // The texts of the result codes: the device's exceptions, then the line's failures.
+    kStrIllegalFunction = 800,
+    kStrIllegalAddress = 801,
+    kStrIllegalData = 802,
+    kStrWriteFailed = 803,
+    kStrWriteProtected = 804,
+    kStrSignalsUnreadable = 805,
+    kStrNoBytes = 806,
+    kStrBadLength = 807,
+    kStrOtherAddress = 808,
+    kStrBadCrc = 809,
+    kStrNoFileData = 810,
+    // The connecting dialog: its title on failure and while connecting, its button's two
+    // captions.
+    kStrError = 900,
+    kStrConnecting = 901,
+    kStrClose = 903,
+    kStrCancel = 904,
 };
 
 // The text of string n in the current language; empty for a number the table lacks.

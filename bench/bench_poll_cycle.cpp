@@ -8,7 +8,7 @@
 #include "pages/page_requests.h"
 #include "session/poll_requests.h"
 #include "session/program.h"
-#include "support/sim_runner.h"
+#include "tests/support/sim_process.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -34,7 +34,7 @@ void BuildCycle(ModbusList& L, bool merged) {
 void PollCycle(benchmark::State& state) {
     const bool merged = state.range(0) != 0;
     QTemporaryDir dir;
-    testing::SimRunner sim;
+    testing::SimProcess sim(7);
     const QString rate = QString::number(kLineRate);
     if (!sim.Start({QStringLiteral("--baud"), rate, QStringLiteral("--line-rate"), rate})) {
         state.SkipWithError("tarvix-sim did not start");

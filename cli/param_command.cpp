@@ -246,7 +246,6 @@ int RunParamCommand(const ParamCommand& c, ComSetup& com, const std::function<QS
         }
         if (!parse()) return kExitUsage;
     }
-    if (!in.Note.isEmpty()) err << "tarvix-cli: note: " << p.Name() << ": " << in.Note << Qt::endl;
     if (const int code = Write(p, in, *image, com, err); code >= 0) return code;
     return Show(c, p, com, out, err);
 }

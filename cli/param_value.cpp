@@ -4,7 +4,6 @@
 #include "model/register_ids.h"
 #include "pages/value_parse.h"
 #include "pages/value_text.h"
-#include "pages/word_format.h"
 
 #include <algorithm>
 #include <array>
@@ -173,15 +172,6 @@ int ParseMenuItem(const ParamRef& p, const QString& text, const RegisterImage& i
                 .arg(typed, MenuListing(lines)));
     }
     return static_cast<int>(v);
-}
-
-QString WrapNote(std::int64_t typed) {
-    if (typed >= 0 && typed <= 0xFFFF) return {};
-    return QStringLiteral(
-               "%1 does not fit the 16-bit register: %2 (its low 16 bits) is written, "
-               "as the program's pages do")
-        .arg(typed)
-        .arg(static_cast<std::uint16_t>(static_cast<std::uint64_t>(typed) & 0xFFFFu));
 }
 
 }  // namespace
@@ -393,18 +383,11 @@ ParsedInput ParseValue(const ParamRef& p, const QString& text, RegisterImage& im
     const QString& format = p.Format;
     if (enumerated) {
         ControlValueToRegister(image, p.Id, ParseMenuItem(p, text, image, langIndex), format,
-                               decimalSep);
+                               decimalSep, WordOverflow::Refuse);
     } else {
-        if (p.Kind == ValueKind::Word) {
-            // The same parse as the conversion below, only to tell the user about a value the
-            // register cannot hold (the pages keep its low 16 bits without a word).
-            if (format.isEmpty()) {
-                in.Note = WrapNote(ParseInteger(text, kEditMin, kEditMax));
-            } else if (const auto scanned = ScanWord(format, text)) {
-                in.Note = WrapNote(*scanned);
-            }
-        }
-        ControlValueToRegister(image, p.Id, text, format, decimalSep);
+        // A word the register cannot hold is refused with the pages' message: cut to its low
+        // 16 bits, 70000 would reach the device as 4464.
+        ControlValueToRegister(image, p.Id, text, format, decimalSep, WordOverflow::Refuse);
     }
     for (int k = 0; k < p.RegCount; ++k) in.Words.push_back(image.ModbusRegs[At(p.FirstReg + k)]);
     return in;

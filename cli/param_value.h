@@ -96,15 +96,14 @@ QString ValueLine(const ParamRef& p, const ShownValue& v, bool raw);
 struct ParsedInput {
     std::vector<std::uint16_t> Words{};  // a register value from FirstReg on
     DspValue Dsp{};                      // a module parameter's bytes
-    QString Note{};                      // how the value reaches the device, when not as typed
 };
 
 // Parses text as the page's control of p would take it: an enumerated value by its item's
 // text (trimmed, any case, in the given language, then in the other) or its number; a float
-// with "." or ","; a word through its format's scan or the integer parse; a module parameter
-// by its value code. A register value is stored into image (as the pages convert into the
-// register image before writing). Throws UserError with the message for text that is no
-// value of p.
+// with "." or ","; a word through its format's scan or the integer parse, refused beyond its
+// register's range; a module parameter by its value code. A register value is stored into image (as
+// the pages convert into the register image before writing). Throws UserError with the message for
+// text that is no value of p.
 ParsedInput ParseValue(const ParamRef& p, const QString& text, RegisterImage& image, int langIndex,
                        QChar decimalSep);
 

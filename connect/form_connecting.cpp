@@ -62,10 +62,10 @@ void TFormConnecting::FormShow() {
     // Every connection starts its dots from none, whatever the last one showed.
     ui_->Label2->clear();
     Timer1->start();
-    ui_->Label1->setText(Str(901));
+    ui_->Label1->setText(Str(kStrConnecting));
     ui_->Label2->setVisible(true);
     ui_->Label3->setVisible(false);
-    ui_->Button1->setText(Str(904));
+    ui_->Button1->setText(Str(kStrCancel));
 }
 
 void TFormConnecting::Timer1Timer() { ui_->Label2->setText(NextDots(ui_->Label2->text())); }
@@ -97,9 +97,9 @@ void TFormConnecting::ShowFailure() {
     QPalette p = ui_->Label1->palette();
     p.setColor(QPalette::WindowText, Qt::red);
     ui_->Label1->setPalette(p);
-    ui_->Label1->setText(Str(900));
+    ui_->Label1->setText(Str(kStrError));
     ui_->Label3->setVisible(true);
-    ui_->Button1->setText(Str(903));
+    ui_->Button1->setText(Str(kStrClose));
     ui_->Label2->setVisible(false);
 }
 
@@ -160,11 +160,11 @@ void TFormConnecting::changeEvent(QEvent* event) {
         FitHint();
         // Put back the texts of the look the dialog is in.
         if (failed_) {
-            ui_->Label1->setText(Str(900));
-            ui_->Button1->setText(Str(903));
+            ui_->Label1->setText(Str(kStrError));
+            ui_->Button1->setText(Str(kStrClose));
         } else {
-            ui_->Label1->setText(Str(901));
-            ui_->Button1->setText(Str(904));
+            ui_->Label1->setText(Str(kStrConnecting));
+            ui_->Button1->setText(Str(kStrCancel));
         }
     }
     QDialog::changeEvent(event);

@@ -5,6 +5,7 @@
 #include "base/string_table.h"
 #include "base/user_error.h"
 #include "connect/radio_group.h"
+#include "link/protocol.h"
 #include "model/register_ids.h"
 #include "pages/value_parse.h"
 #include "session/program.h"
@@ -29,9 +30,7 @@ const QString kKeyStopBits = QStringLiteral("StopBits");
 const QString kKeyParity = QStringLiteral("Parity");
 
 const QString kDefaultAddress = QStringLiteral("1");
-const QString kDefaultAnsDelay = QStringLiteral("100");
 const QString kDefaultPort = QStringLiteral("COM1");
-const QString kDefaultBaudRate = QStringLiteral("115200");
 
 // A number typed into the dialog: a whole decimal number within 32 bits, or UserError
 // "Недопустимое значение: ..." for the standard error box.
@@ -83,6 +82,11 @@ TFormSetupCom::TFormSetupCom(Program& program, QWidget* parent,
       TimerSearch(new QTimer(this)),
       TimerSearchPort(new QTimer(this)) {
     ui_->setupUi(this);
+    // The rates the transmitter offers, in its menu's order; the box stays editable for any
+    // other rate an adapter can do.
+    for (const BaudRateEntry& b : kBaudRates)
+        ui_->ComboBaudRate->addItem(QString::number(b.BaudRate));
+    ui_->ComboBaudRate->setCurrentIndex(BaudIndexOf(kDefaultBaud));
     // Fixed size, no help button: a settings form, nothing to stretch.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     for (QTimer* t : {TimerSearch, TimerSearchPort}) {
@@ -120,19 +124,20 @@ void TFormSetupCom::LoadSettings() {
     // 256 would become the broadcast and 300 another device.
     ui_->EditAddress->setText(
         StoredNumber(ini, kKeyAddress, kDefaultAddress, kFirstAddress, kLastAddress));
-    ui_->EditAnsDelay->setText(
-        StoredNumber(ini, kKeyAnsDelay, kDefaultAnsDelay, std::numeric_limits<int>::min()));
+    ui_->EditAnsDelay->setText(StoredNumber(ini, kKeyAnsDelay, QString::number(kDefaultAnsDelayMs),
+                                            std::numeric_limits<int>::min()));
     FillPortList();
     QString port = ini.ReadString(kSection, kKeyComNumber, kDefaultPort).trimmed();
     if (port.isEmpty()) port = kDefaultPort;
     SelectOrAddItem(*ui_->ComboBoxManual, port);
     // A rate of 0 or below opens no port; it is as unreadable as letters.
-    SelectOrAddItem(*ui_->ComboBaudRate, StoredNumber(ini, kKeyBaudRate, kDefaultBaudRate, 1));
+    SelectOrAddItem(*ui_->ComboBaudRate,
+                    StoredNumber(ini, kKeyBaudRate, QString::number(kDefaultBaud), 1));
     const bool oneStopBit = ini.ReadInteger(kSection, kKeyStopBits, 1) == 1;
     ui_->RadioButton1StopBit->setChecked(oneStopBit);
     ui_->RadioButton2StopBits->setChecked(!oneStopBit);
-    int parity = ini.ReadInteger(kSection, kKeyParity, 0);
-    if (parity < 0 || parity > 2) parity = 0;
+    int parity = ini.ReadInteger(kSection, kKeyParity, kParityNone);
+    if (parity < kParityNone || parity > kParityEven) parity = kParityNone;
     SetRadioGroupItemIndex(*ui_->RadioGroupParity, parity);
     ApplySettings();
 }
@@ -182,7 +187,7 @@ void TFormSetupCom::ApplySettings() {
     // Below 76 baud a character takes more than 255 ms; hold the longest time the field
     // carries rather than wrap it round to a gap of almost nothing.
     com.CharTime = static_cast<std::uint8_t>(std::min(CharTimeFor(com.BaudRate), 255));
-    com.StopBits = ui_->RadioButton1StopBit->isChecked() ? 0 : 2;
+    com.StopBits = ui_->RadioButton1StopBit->isChecked() ? kStopBitsOne : kStopBitsTwo;
     const int parity = RadioGroupItemIndex(*ui_->RadioGroupParity);
     if (parity >= 0) com.Parity = parity;
 }
@@ -192,12 +197,12 @@ bool TFormSetupCom::ReopenPort() {
     ComSetup& com = program_.Com;
     com.ClosePort();
     if (com.OpenPort()) {
-        program_.Log.WriteJournal(Str(407) + com.PortName, kJournalInfo);
+        program_.Log.WriteJournal(Str(kStrPortOpened) + com.PortName, kJournalInfo);
         return true;
     }
     // The system's reason on a line of its own: "busy" and "no such device" call for
     // different remedies.
-    QString text = Str(408) + com.PortName;
+    QString text = Str(kStrPortOpenFailed) + com.PortName;
     if (!com.LastError().isEmpty()) text += QLatin1Char('\n') + com.LastError();
     Message(QMessageBox::Warning, text, QMessageBox::Ok);
     return false;
@@ -205,7 +210,8 @@ bool TFormSetupCom::ReopenPort() {
 
 void TFormSetupCom::ReleasePort() {
     ComSetup& com = program_.Com;
-    if (com.ClosePort()) program_.Log.WriteJournal(Str(409) + com.PortName, kJournalInfo);
+    if (com.ClosePort())
+        program_.Log.WriteJournal(Str(kStrPortClosed) + com.PortName, kJournalInfo);
 }
 
 bool TFormSetupCom::CheckDevice(bool report) {
@@ -234,9 +240,9 @@ bool TFormSetupCom::CheckDevice(bool report) {
                 op.Values[op.Slot[0]] == static_cast<std::uint16_t>(com.Address);
     }
     if (!found && report) {
-        program_.Log.WriteJournal(
-            Str(402) + QString::number(com.Address) + QLatin1Char(' ') + Str(406) + com.PortName,
-            kJournalError);
+        program_.Log.WriteJournal(Str(kStrDeviceWithAddress) + QString::number(com.Address) +
+                                      QLatin1Char(' ') + Str(kStrNotFoundOnPort) + com.PortName,
+                                  kJournalError);
     }
     return found;
 }
@@ -261,8 +267,9 @@ void TFormSetupCom::ButtonInitClick() {
         if (!opened) return;
         const bool found = CheckDevice(true);
         Message(QMessageBox::Information,
-                Str(402) + ui_->EditAddress->text() + QLatin1Char(' ') +
-                    (found ? Str(403) : Str(406)) + ui_->ComboBoxManual->currentText(),
+                Str(kStrDeviceWithAddress) + ui_->EditAddress->text() + QLatin1Char(' ') +
+                    (found ? Str(kStrFoundOnPort) : Str(kStrNotFoundOnPort)) +
+                    ui_->ComboBoxManual->currentText(),
                 QMessageBox::Ok);
         ReleasePort();
     } catch (const UserError& e) {
@@ -300,8 +307,8 @@ void TFormSetupCom::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         // The captions return to the language's texts; a running search keeps "Прервать".
         ui_->retranslateUi(this);
-        if (addressSearching_) ui_->ButtonSearch->setText(Str(707));
-        if (portSearching_) ui_->ButtonSearchPort->setText(Str(707));
+        if (addressSearching_) ui_->ButtonSearch->setText(Str(kStrAbort));
+        if (portSearching_) ui_->ButtonSearchPort->setText(Str(kStrAbort));
     }
     QDialog::changeEvent(event);
 }

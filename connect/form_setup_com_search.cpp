@@ -14,25 +14,26 @@
 namespace tarvix {
 
 QString TFormSetupCom::FoundText() const {
-    return Str(402) + ui_->EditAddress->text() + QLatin1Char(' ') + Str(403) +
-           ui_->ComboBoxManual->currentText() + QStringLiteral(".\n") + Str(411);
+    return Str(kStrDeviceWithAddress) + ui_->EditAddress->text() + QLatin1Char(' ') +
+           Str(kStrFoundOnPort) + ui_->ComboBoxManual->currentText() + QStringLiteral(".\n") +
+           Str(kStrUseThisPort);
 }
 
 QString TFormSetupCom::NotFoundAnywhereText() const {
-    return Str(404) + ui_->EditAddress->text() + Str(405);
+    return Str(kStrDeviceNotFound) + ui_->EditAddress->text() + Str(kStrOnNoPort);
 }
 
 void TFormSetupCom::EndAddressSearch() {
     TimerSearch->stop();
     addressSearching_ = false;
-    ui_->ButtonSearch->setText(Str(410));
+    ui_->ButtonSearch->setText(Str(kStrSearch));
     ReleasePort();
 }
 
 void TFormSetupCom::EndPortSearch() {
     TimerSearchPort->stop();
     portSearching_ = false;
-    ui_->ButtonSearchPort->setText(Str(410));
+    ui_->ButtonSearchPort->setText(Str(kStrSearch));
 }
 
 // Selects the item with this text; a text the list lacks goes into the edit field, as it
@@ -53,7 +54,7 @@ void TFormSetupCom::ButtonSearchClick() {
         return;
     }
     addressSearching_ = true;
-    ui_->ButtonSearch->setText(Str(707));
+    ui_->ButtonSearch->setText(Str(kStrAbort));
     savedAddress_ = program_.Com.Address;
     candidateAddress_ = kFirstAddress;
     // The field shows each candidate as it is tried; what it held (perhaps an address no
@@ -106,7 +107,7 @@ void TFormSetupCom::ButtonSearchPortClick() {
         return;
     }
     portSearching_ = true;
-    ui_->ButtonSearchPort->setText(Str(707));
+    ui_->ButtonSearchPort->setText(Str(kStrAbort));
     savedPort_ = program_.Com.PortName;
     ui_->ComboBoxManual->setCurrentIndex(0);
     TimerSearchPortTimer();

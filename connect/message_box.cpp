@@ -8,7 +8,7 @@ namespace tarvix {
 QMessageBox::StandardButton ShowProgramMessage(QWidget* parent, QMessageBox::Icon icon,
                                                const QString& text,
                                                QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, Str(0), text, buttons, parent);
+    QMessageBox box(icon, Str(kStrProgramTitle), text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

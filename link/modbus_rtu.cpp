@@ -273,27 +273,27 @@ std::uint8_t DspReset(ComSetup& com, ModbusList& L) { return ExecuteTransaction(
 QString ResultText(int code) {
     switch (code) {
         case kExceptionIllegalFunction:
-            return Str(800);
+            return Str(kStrIllegalFunction);
         case kExceptionIllegalAddress:
-            return Str(801);
+            return Str(kStrIllegalAddress);
         case kExceptionIllegalData:
-            return Str(802);
+            return Str(kStrIllegalData);
         case kExceptionWriteFailed:
-            return Str(803);
+            return Str(kStrWriteFailed);
         case kExceptionWriteProtected:
-            return Str(804);
+            return Str(kStrWriteProtected);
         case kExceptionSignalsUnreadable:
-            return Str(805);
+            return Str(kStrSignalsUnreadable);
         case kResultNoAnswer:
-            return Str(806);
+            return Str(kStrNoBytes);
         case kResultBadLength:
-            return Str(807);
+            return Str(kStrBadLength);
         case kResultOtherAddress:
-            return Str(808);
+            return Str(kStrOtherAddress);
         case kResultBadCrc:
-            return Str(809);
+            return Str(kStrBadCrc);
         case kResultNoFileData:
-            return Str(810);
+            return Str(kStrNoFileData);
         default:
             return {};
     }

@@ -12,6 +12,8 @@ namespace tarvix {
 
 // Function codes.
 inline constexpr std::uint8_t kFnReadHolding = 3;
+// One register: the device answers it, the program never sends it (a list writes with 16).
+inline constexpr std::uint8_t kFnWriteSingle = 6;
 inline constexpr std::uint8_t kFnWriteHolding = 16;
 inline constexpr std::uint8_t kFnReadFileRecord = 20;
 inline constexpr std::uint8_t kFnWriteFileRecord = 21;

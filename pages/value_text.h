@@ -49,10 +49,10 @@ using ControlInput = std::variant<int, QString>;
 
 // What a typed word beyond its register's range becomes.
 enum class WordOverflow : std::uint8_t {
-    // Refused with the range message: the pages, where a number cut to 16 bits would reach
-    // the device unnoticed (70000 as 4464, -1 as 65535).
+    // Refused with the range message: the pages and the command line, where a number cut to
+    // 16 bits would reach the device as another value (70000 as 4464, -1 as 65535).
     Refuse,
-    // Stored as its low 16 bits: the command line, which tells the user so itself.
+    // Stored as its low 16 bits, for a caller that wants the raw bits of what was typed.
     KeepLow16,
 };
 
@@ -66,6 +66,6 @@ enum class WordOverflow : std::uint8_t {
 // image unchanged then.
 QString ControlValueToRegister(RegisterImage& image, int mr, const ControlInput& input,
                                const QString& format, QChar decimalSep,
-                               WordOverflow overflow = WordOverflow::KeepLow16);
+                               WordOverflow overflow = WordOverflow::Refuse);
 
 }  // namespace tarvix

@@ -17,10 +17,6 @@ const QString kSettingsSection = QStringLiteral("Settings");
 const QString kSwitchOfflineKey = QStringLiteral("SwitchOfflineWhenNoAnswer");
 const QString kComSection = QStringLiteral("ComPort");
 
-// The device's baud-rate menu: item v of register BaudIndex names this rate.
-constexpr int kDeviceBaudRates[] = {1200,  2400,  4800,  9600,  14400,
-                                    19200, 28800, 38400, 57600, 115200};
-
 }  // namespace
 
 ConnectionController::ConnectionController(Program& program, QObject* parent)

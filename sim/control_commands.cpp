@@ -208,7 +208,7 @@ ControlReply ExecuteCommand(Slave& s, std::string_view line) {
     if (c == "status") {
         const LinkSettings l = s.device.Link();
         std::ostringstream o;
-        o << "ok address=" << l.address << " baud=" << BaudOfIndex(l.baudIndex)
+        o << "ok address=" << l.address << " baud=" << BaudRateOfIndex(l.baudIndex)
           << " parity=" << l.parity << ' ' << s.faults.Describe()
           << " board-error=" << s.device.Board().offsetMa << ':' << s.device.Board().gain
           << " file10-delay=";

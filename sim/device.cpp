@@ -13,23 +13,12 @@
 namespace tarvix::sim {
 namespace {
 
-constexpr int kBauds[] = {1200, 2400, 4800, 9600, 14400, 19200, 28800, 38400, 57600, 115200};
-
 // File 10 is a window on the measuring module's signal memory: 4 channels x 1000 samples
 // of 32 bits, low word first. Every record read from it ends with two check words, the
 // CRC-16 of the data words' bytes and the record number, which the master drops.
 constexpr int kSignalFileWords = DspModule::kChannels * DspModule::kSamples * 2;
 
 }  // namespace
-
-int BaudOfIndex(int baudIndex) { return baudIndex >= 0 && baudIndex < 10 ? kBauds[baudIndex] : 0; }
-
-int IndexOfBaud(int baud) {
-    for (int i = 0; i < 10; ++i) {
-        if (kBauds[i] == baud) return i;
-    }
-    return -1;
-}
 
 Device::Device(std::uint64_t seed)
     : files_(static_cast<std::size_t>((kFiles - 1) * kFileWords), 0),
@@ -137,7 +126,7 @@ void Device::SyncFromRegisters() {
 }
 
 std::uint8_t Device::ReadHolding(int start, int count, std::uint16_t* out) const {
-    if (start < 0 || count < 0 || start + count > kRegisters) return 2;
+    if (start < 0 || count < 0 || start + count > kRegisters) return kExceptionIllegalAddress;
     // Registers no parameter covers read as 0: the firmware keeps nothing there.
     const auto& map = RegisterMap::Instance();
     for (int i = 0; i < count; ++i) {
@@ -147,7 +136,7 @@ std::uint8_t Device::ReadHolding(int start, int count, std::uint16_t* out) const
 }
 
 std::uint8_t Device::WriteHolding(int start, int count, const std::uint16_t* values) {
-    if (start < 0 || count < 0 || start + count > kRegisters) return 2;
+    if (start < 0 || count < 0 || start + count > kRegisters) return kExceptionIllegalAddress;
     if (const std::uint8_t refused = CheckWrite(start, count, values)) return refused;
     for (int i = 0; i < count; ++i) regs_[Idx(start + i)] = values[i];
     AfterWrite(start, count);
@@ -155,12 +144,12 @@ std::uint8_t Device::WriteHolding(int start, int count, const std::uint16_t* val
 }
 
 std::uint8_t Device::ReadFile(int file, int record, int length, std::uint16_t* out) const {
-    if (file < 1 || file > kFiles || record < 0 || length < 1) return 2;
+    if (file < 1 || file > kFiles || record < 0 || length < 1) return kExceptionIllegalAddress;
     if (file == kSignalFile) {
         const int data = length - 2;
-        if (data < 1) return 3;
-        if (record + data > kSignalFileWords) return 2;
-        if (!dsp_.MemoryValid()) return 9;
+        if (data < 1) return kExceptionIllegalData;
+        if (record + data > kSignalFileWords) return kExceptionIllegalAddress;
+        if (!dsp_.MemoryValid()) return kExceptionSignalsUnreadable;
         std::array<std::uint8_t, 2 * 256> bytes{};
         for (int j = 0; j < data; ++j) {
             const std::uint32_t sample = dsp_.Memory()[static_cast<std::size_t>((record + j) / 2)];
@@ -172,17 +161,18 @@ std::uint8_t Device::ReadFile(int file, int record, int length, std::uint16_t* o
         out[data + 1] = static_cast<std::uint16_t>(record);
         return 0;
     }
-    if (record + length > kFileWords) return 2;
+    if (record + length > kFileWords) return kExceptionIllegalAddress;
     const auto base = static_cast<std::size_t>((file - 1) * kFileWords + record);
     std::copy_n(files_.begin() + static_cast<std::ptrdiff_t>(base), length, out);
     return 0;
 }
 
 std::uint8_t Device::WriteFile(int file, int record, int length, const std::uint16_t* words) {
-    if (file < 1 || file > kFiles || record < 0 || length < 1) return 2;
-    if (writeLock_) return 5;
-    if (file == kSignalFile) return 4;  // the signal memory is written by the recorder only
-    if (record + length > kFileWords) return 2;
+    if (file < 1 || file > kFiles || record < 0 || length < 1) return kExceptionIllegalAddress;
+    if (writeLock_) return kExceptionWriteProtected;
+    if (file == kSignalFile)
+        return kExceptionWriteFailed;  // the signal memory is written by the recorder only
+    if (record + length > kFileWords) return kExceptionIllegalAddress;
     const auto base = static_cast<std::size_t>((file - 1) * kFileWords + record);
     std::copy_n(words, length, files_.begin() + static_cast<std::ptrdiff_t>(base));
     return 0;
@@ -191,7 +181,7 @@ std::uint8_t Device::WriteFile(int file, int record, int length, const std::uint
 std::uint8_t Device::DspExchange(std::uint8_t sub, const std::uint8_t* data, int len,
                                  std::uint8_t* out, int* outLen) {
     *outLen = 0;
-    if (sub == kDspWriteParam && writeLock_) return 5;
+    if (sub == kDspWriteParam && writeLock_) return kExceptionWriteProtected;
     if (dsp_.Starting()) {
         ++regs_[mrTimeOutErrLink];
         ++regs_[mrAllErrLink];

@@ -7,6 +7,7 @@
 // uses the raw register access, which bypasses the firmware's rules.
 #pragma once
 
+#include "link/protocol.h"
 #include "sim/dsp_module.h"
 #include "sim/noise.h"
 #include "sim/process_model.h"
@@ -23,11 +24,9 @@ namespace tarvix::sim {
 // Communication settings of the device's own RS-485 port (registers 430..432).
 struct LinkSettings {
     int address = 1;
-    int baudIndex = 5;  // 0..9: 1200 2400 4800 9600 14400 19200 28800 38400 57600 115200
-    int parity = 0;     // 0 none, 1 odd, 2 even
+    int baudIndex = 5;  // 0..9, the rate kBaudRates lists at this index (5: 19200)
+    int parity = kParityNone;
 };
-int BaudOfIndex(int baudIndex);  // 0 for an index beyond the menu
-int IndexOfBaud(int baud);       // -1 for a rate the device does not offer
 
 class Device {
   public:

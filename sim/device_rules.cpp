@@ -48,9 +48,9 @@ constexpr Limit kLimits[] = {
     {mrAssLowFlow_CutOff, 0, 3},
     {mrAssLowFlow_Unit, 0, 8},
     {mrAssignParamFixed, 0, 3},
-    {mrDevAddr, 1, 247},
-    {mrBaudIndex, 0, 9},
-    {mrParity, 0, 2},
+    {mrDevAddr, kMinSlaveAddress, kMaxSlaveAddress},
+    {mrBaudIndex, 0, static_cast<int>(kBaudRates.size()) - 1},
+    {mrParity, kParityNone, kParityEven},
     {mrZeroPointAdjust, 0, 1},
     {mrContrast, 1, 63},
     {mrImageOrientation, 0, 1},
@@ -165,7 +165,7 @@ Coefficients AdjustedCoefficients(double m4, double m20, double c4, double c20) 
 }  // namespace
 
 std::uint8_t Device::CheckWrite(int start, int count, const std::uint16_t* values) const {
-    if (writeLock_) return 5;
+    if (writeLock_) return kExceptionWriteProtected;
     for (int i = 0; i < count; ++i) {
         if (const std::uint8_t code = CheckValue(start + i, start, count, values)) return code;
     }
@@ -174,10 +174,11 @@ std::uint8_t Device::CheckWrite(int start, int count, const std::uint16_t* value
 
 std::uint8_t Device::CheckValue(int reg, int start, int count, const std::uint16_t* values) const {
     const auto& map = RegisterMap::Instance();
-    if (map.Kind(reg) == RegKind::None) return 2;
-    if (!map.Writable(reg)) return 4;
-    if (Protected(reg) && regs_[mrSensorData_AccessKey] != AccessKey()) return 4;
-    if (HiddenCurrentData(reg) && !fram_jumper) return 4;
+    if (map.Kind(reg) == RegKind::None) return kExceptionIllegalAddress;
+    if (!map.Writable(reg)) return kExceptionWriteFailed;
+    if (Protected(reg) && regs_[mrSensorData_AccessKey] != AccessKey())
+        return kExceptionWriteFailed;
+    if (HiddenCurrentData(reg) && !fram_jumper) return kExceptionWriteFailed;
 
     const int v = values[reg - start];
     int lo = 0, hi = 0;
@@ -185,16 +186,16 @@ std::uint8_t Device::CheckValue(int reg, int start, int count, const std::uint16
     for (const Limit& l : kLimits) {
         if (l.reg == reg) limited = true, lo = l.lo, hi = l.hi;
     }
-    if (limited && (v < lo || v > hi)) return 3;
+    if (limited && (v < lo || v > hi)) return kExceptionIllegalData;
 
     // A float is judged when the request carries both of its halves.
     if (map.Kind(reg) == RegKind::FloatLow && reg + 1 < start + count) {
         const std::uint32_t bits = static_cast<std::uint32_t>(values[reg - start]) |
                                    (static_cast<std::uint32_t>(values[reg + 1 - start]) << 16);
-        if (!std::isfinite(std::bit_cast<float>(bits))) return 3;
+        if (!std::isfinite(std::bit_cast<float>(bits))) return kExceptionIllegalData;
     }
     if (reg == mrCUR_Adjustment_Mode && v == 1 && !AdjustmentPossible(start, count, values)) {
-        return 4;
+        return kExceptionWriteFailed;
     }
     return 0;
 }

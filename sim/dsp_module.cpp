@@ -194,7 +194,7 @@ std::uint8_t DspModule::Exchange(std::uint8_t sub, const std::uint8_t* data, int
     *outLen = 0;
     switch (sub) {
         case kDspCaptureStatus: {  // recording status: bit 0 running, bit 1 finished
-            if (len != 0) return 3;
+            if (len != 0) return kExceptionIllegalData;
             out[0] = static_cast<std::uint8_t>((recording_ ? 1 : 0) | (memoryValid_ ? 2 : 0));
             out[1] = 0;
             PutLe(out + 2, memoryValid_ ? kSamples : 0, 2);
@@ -202,7 +202,7 @@ std::uint8_t DspModule::Exchange(std::uint8_t sub, const std::uint8_t* data, int
             return 0;
         }
         case kDspCaptureStart: {  // start recording; the first data byte is the recording mode
-            if (len != 2) return 3;
+            if (len != 2) return kExceptionIllegalData;
             recording_ = true;
             memoryValid_ = false;
             captureDone_ = now_ + kCaptureSeconds;
@@ -219,7 +219,7 @@ std::uint8_t DspModule::Exchange(std::uint8_t sub, const std::uint8_t* data, int
         case kDspReadSignalBlock:
             return ReadBlock(data, len, out, outLen);
         case kDspReadAdc: {
-            if (len != 0) return 3;
+            if (len != 0) return kExceptionIllegalData;
             out[0] = 0;
             out[1] = 0;
             const auto codes = AdcCodes();
@@ -230,19 +230,19 @@ std::uint8_t DspModule::Exchange(std::uint8_t sub, const std::uint8_t* data, int
             return 0;
         }
         default:
-            return 1;
+            return kExceptionIllegalFunction;
     }
 }
 
 // Parameter answers: status, reserved, the request word (size and code, number), value.
 std::uint8_t DspModule::ReadParam(const std::uint8_t* data, int len, std::uint8_t* out,
                                   int* outLen) {
-    if (len != 2) return 3;
+    if (len != 2) return kExceptionIllegalData;
     const int n = data[1];
-    if (n >= kDspParams) return 2;
+    if (n >= kDspParams) return kExceptionIllegalAddress;
     const auto& map = RegisterMap::Instance();
     const int size = map.DspSize(n);
-    if (data[0] != (map.DspCode(n) | size)) return 3;
+    if (data[0] != (map.DspCode(n) | size)) return kExceptionIllegalData;
     out[0] = 0;
     out[1] = 0;
     out[2] = data[0];
@@ -254,12 +254,12 @@ std::uint8_t DspModule::ReadParam(const std::uint8_t* data, int len, std::uint8_
 
 std::uint8_t DspModule::WriteParam(const std::uint8_t* data, int len, std::uint8_t* out,
                                    int* outLen) {
-    if (len < 2) return 3;
+    if (len < 2) return kExceptionIllegalData;
     const int n = data[1];
-    if (n >= kDspParams) return 2;
+    if (n >= kDspParams) return kExceptionIllegalAddress;
     const auto& map = RegisterMap::Instance();
     const int size = map.DspSize(n);
-    if (data[0] != (map.DspCode(n) | size) || len != size + 2) return 3;
+    if (data[0] != (map.DspCode(n) | size) || len != size + 2) return kExceptionIllegalData;
     // The module stores what it is sent: it checks no value, not even the production date
     // (day, month, year - 2000), which a dump file missing that key carries as 2, 0, 0.
     SetParam(n, GetLe(data + 2, size));
@@ -268,7 +268,7 @@ std::uint8_t DspModule::WriteParam(const std::uint8_t* data, int len, std::uint8
 
 std::uint8_t DspModule::ReadBlock(const std::uint8_t* data, int len, std::uint8_t* out,
                                   int* outLen) {
-    if (len != kBlockRequestBytes) return 3;
+    if (len != kBlockRequestBytes) return kExceptionIllegalData;
     const int mask = data[0];
     const int first = data[1] | (data[2] << 8);
     const int bytes = data[3];
@@ -287,11 +287,11 @@ std::uint8_t DspModule::ReadBlock(const std::uint8_t* data, int len, std::uint8_
             channel = 3;
             break;
         default:
-            return 3;
+            return kExceptionIllegalData;
     }
-    if (bytes == 0 || bytes % 4 != 0 || bytes > 200) return 3;
-    if (first + bytes / 4 > kSamples) return 2;
-    if (!memoryValid_) return 9;
+    if (bytes == 0 || bytes % 4 != 0 || bytes > 200) return kExceptionIllegalData;
+    if (first + bytes / 4 > kSamples) return kExceptionIllegalAddress;
+    if (!memoryValid_) return kExceptionSignalsUnreadable;
     // Status and a reserved byte, then the four request bytes echoed: the master stores
     // them back where it keeps the request, so the entry still holds it after the answer.
     out[0] = 0;

@@ -14,9 +14,12 @@
 
 namespace {
 
+using namespace tarvix;
 using namespace tarvix::sim;
 
-const char* ParityName(int parity) { return parity == 1 ? "odd" : parity == 2 ? "even" : "none"; }
+const char* ParityName(int parity) {
+    return parity == kParityOdd ? "odd" : parity == kParityEven ? "even" : "none";
+}
 
 int Run(SimOptions& o) {
     if (!o.seedGiven) {
@@ -37,7 +40,7 @@ int Run(SimOptions& o) {
     if (o.addressGiven || o.load.empty())
         device.SetWord(tarvix::mrDevAddr, static_cast<std::uint16_t>(o.address));
     if (o.baudGiven || o.load.empty()) {
-        device.SetWord(tarvix::mrBaudIndex, static_cast<std::uint16_t>(IndexOfBaud(o.baud)));
+        device.SetWord(tarvix::mrBaudIndex, static_cast<std::uint16_t>(BaudIndexOf(o.baud)));
     }
     if (o.parityGiven || o.load.empty())
         device.SetWord(tarvix::mrParity, static_cast<std::uint16_t>(o.parity));
@@ -55,10 +58,10 @@ int Run(SimOptions& o) {
     }
     const LinkSettings link = device.Link();
     std::string error;
-    std::unique_ptr<SimLine> line = o.device.empty()
-                                        ? SimLine::OpenPty(o.link, &error)
-                                        : SimLine::OpenSerial(o.device, BaudOfIndex(link.baudIndex),
-                                                              link.parity, o.stopBits, &error);
+    std::unique_ptr<SimLine> line =
+        o.device.empty() ? SimLine::OpenPty(o.link, &error)
+                         : SimLine::OpenSerial(o.device, BaudRateOfIndex(link.baudIndex),
+                                               link.parity, o.stopBits, &error);
     if (!line) {
         std::fprintf(stderr, "tarvix-sim: %s\n", error.c_str());
         return 1;
@@ -70,7 +73,7 @@ int Run(SimOptions& o) {
     }
     // The ready line: tests and scripts wait for it before they open the line.
     std::printf("tarvix-sim: listening on %s address %d baud %d parity %s seed %llu%s%s\n",
-                line->Describe().c_str(), link.address, BaudOfIndex(link.baudIndex),
+                line->Describe().c_str(), link.address, BaudRateOfIndex(link.baudIndex),
                 ParityName(link.parity), static_cast<unsigned long long>(o.seed),
                 o.control.empty() ? "" : " control ", o.control.c_str());
     std::fflush(stdout);

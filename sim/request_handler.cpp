@@ -22,7 +22,7 @@ void PutBe16(std::uint8_t* p, int v) {
 int Exception(const std::uint8_t* request, std::uint8_t code, std::uint8_t* answer) {
     if (request[0] == 0) return 0;  // a broadcast is never answered, not even a refusal
     answer[0] = request[0];
-    answer[1] = static_cast<std::uint8_t>(request[1] | 0x80);
+    answer[1] = static_cast<std::uint8_t>(request[1] | kExceptionBit);
     answer[2] = code;
     return AppendCrc(answer, 3);
 }
@@ -36,12 +36,13 @@ int Echo(const std::uint8_t* request, int n, std::uint8_t* answer) {
 int ReadHolding(Device& device, const FaultPlan& faults, const std::uint8_t* rq, int n,
                 std::uint8_t* answer) {
     if (rq[0] == 0) return 0;  // reads are not broadcast
-    if (n != 8) return Exception(rq, 3, answer);
+    if (n != 8) return Exception(rq, kExceptionIllegalData, answer);
     const int start = Be16(rq + 2), count = Be16(rq + 4);
-    if (count == 0) return Exception(rq, 3, answer);
-    if (count > kMaxReadCount || start + count > kRegisters) return Exception(rq, 2, answer);
+    if (count == 0) return Exception(rq, kExceptionIllegalData, answer);
+    if (count > kMaxReadRegisters || start + count > kRegisters)
+        return Exception(rq, kExceptionIllegalAddress, answer);
     if (const auto code = faults.ExceptionFor(start, count)) return Exception(rq, code, answer);
-    std::array<std::uint16_t, kMaxReadCount> values{};
+    std::array<std::uint16_t, kMaxReadRegisters> values{};
     if (const auto code = device.ReadHolding(start, count, values.data())) {
         return Exception(rq, code, answer);
     }
@@ -55,10 +56,10 @@ int ReadHolding(Device& device, const FaultPlan& faults, const std::uint8_t* rq,
 
 int WriteSingle(Device& device, const FaultPlan& faults, const std::uint8_t* rq, int n,
                 std::uint8_t* answer) {
-    if (n != 8) return Exception(rq, 3, answer);
+    if (n != 8) return Exception(rq, kExceptionIllegalData, answer);
     const int reg = Be16(rq + 2);
     const auto value = static_cast<std::uint16_t>(Be16(rq + 4));
-    if (reg >= kRegisters) return Exception(rq, 2, answer);
+    if (reg >= kRegisters) return Exception(rq, kExceptionIllegalAddress, answer);
     if (const auto code = faults.ExceptionFor(reg, 1)) return Exception(rq, code, answer);
     if (const auto code = device.WriteHolding(reg, 1, &value)) return Exception(rq, code, answer);
     return Echo(rq, n, answer);
@@ -66,12 +67,14 @@ int WriteSingle(Device& device, const FaultPlan& faults, const std::uint8_t* rq,
 
 int WriteMultiple(Device& device, const FaultPlan& faults, const std::uint8_t* rq, int n,
                   std::uint8_t* answer) {
-    if (n < 9) return Exception(rq, 3, answer);
+    if (n < 9) return Exception(rq, kExceptionIllegalData, answer);
     const int start = Be16(rq + 2), count = Be16(rq + 4), bytes = rq[6];
-    if (count == 0 || bytes != 2 * count || n != 9 + bytes) return Exception(rq, 3, answer);
-    if (count > kMaxWriteCount || start + count > kRegisters) return Exception(rq, 2, answer);
+    if (count == 0 || bytes != 2 * count || n != 9 + bytes)
+        return Exception(rq, kExceptionIllegalData, answer);
+    if (count > kMaxWriteRegisters || start + count > kRegisters)
+        return Exception(rq, kExceptionIllegalAddress, answer);
     if (const auto code = faults.ExceptionFor(start, count)) return Exception(rq, code, answer);
-    std::array<std::uint16_t, kMaxWriteCount> values{};
+    std::array<std::uint16_t, kMaxWriteRegisters> values{};
     for (int i = 0; i < count; ++i) {
         values[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(Be16(rq + 7 + 2 * i));
     }
@@ -83,13 +86,14 @@ int WriteMultiple(Device& device, const FaultPlan& faults, const std::uint8_t* r
     return AppendCrc(answer, 6);
 }
 
-// File records: reference type 6, words low byte first (the device's word order).
+// File records: words low byte first (the device's word order).
 int ReadFileRecord(Device& device, const std::uint8_t* rq, int n, std::uint8_t* answer) {
     if (rq[0] == 0) return 0;
-    if (n != 12 || rq[2] != 7 || rq[3] != 6) return Exception(rq, 3, answer);
+    if (n != 12 || rq[2] != 7 || rq[3] != kFileReferenceType)
+        return Exception(rq, kExceptionIllegalData, answer);
     const int file = Be16(rq + 4), record = Be16(rq + 6), length = Be16(rq + 8);
-    if (length == 0) return Exception(rq, 3, answer);
-    if (length > kMaxFileWords) return Exception(rq, 2, answer);
+    if (length == 0) return Exception(rq, kExceptionIllegalData, answer);
+    if (length > kMaxFileWords) return Exception(rq, kExceptionIllegalAddress, answer);
     std::array<std::uint16_t, kMaxFileWords> words{};
     if (const auto code = device.ReadFile(file, record, length, words.data())) {
         return Exception(rq, code, answer);
@@ -98,7 +102,7 @@ int ReadFileRecord(Device& device, const std::uint8_t* rq, int n, std::uint8_t* 
     answer[1] = rq[1];
     answer[2] = static_cast<std::uint8_t>(2 * length + 2);  // all sub-answers
     answer[3] = static_cast<std::uint8_t>(2 * length + 1);  // this sub-answer
-    answer[4] = 6;
+    answer[4] = kFileReferenceType;
     for (int j = 0; j < length; ++j) {
         answer[5 + 2 * j] = static_cast<std::uint8_t>(words[static_cast<std::size_t>(j)]);
         answer[6 + 2 * j] = static_cast<std::uint8_t>(words[static_cast<std::size_t>(j)] >> 8);
@@ -107,9 +111,10 @@ int ReadFileRecord(Device& device, const std::uint8_t* rq, int n, std::uint8_t* 
 }
 
 int WriteFileRecord(Device& device, const std::uint8_t* rq, int n, std::uint8_t* answer) {
-    if (n < 12 || n != rq[2] + 5 || rq[3] != 6) return Exception(rq, 3, answer);
+    if (n < 12 || n != rq[2] + 5 || rq[3] != kFileReferenceType)
+        return Exception(rq, kExceptionIllegalData, answer);
     const int file = Be16(rq + 4), record = Be16(rq + 6), length = Be16(rq + 8);
-    if (length == 0 || rq[2] != 2 * length + 7) return Exception(rq, 3, answer);
+    if (length == 0 || rq[2] != 2 * length + 7) return Exception(rq, kExceptionIllegalData, answer);
     std::array<std::uint16_t, kMaxFileWords> words{};
     for (int j = 0; j < length && j < kMaxFileWords; ++j) {
         words[static_cast<std::size_t>(j)] =
@@ -123,11 +128,11 @@ int WriteFileRecord(Device& device, const std::uint8_t* rq, int n, std::uint8_t*
 
 int DspExchange(Device& device, FaultPlan& faults, const std::uint8_t* rq, int n,
                 std::uint8_t* answer) {
-    if (n < 6 || n != 6 + rq[3]) return Exception(rq, 3, answer);
+    if (n < 6 || n != 6 + rq[3]) return Exception(rq, kExceptionIllegalData, answer);
     const std::uint8_t sub = rq[2];
     // Broadcast reaches the module only with the commands that change something.
     if (rq[0] == 0 && sub != kDspWriteParam && sub != kDspCaptureStart) return 0;
-    std::array<std::uint8_t, 250> data{};
+    std::array<std::uint8_t, kMaxDspDataBytes> data{};
     int length = 0;
     std::uint8_t code = faults.TakeDspRefusal(sub);
     if (code == 0) code = device.DspExchange(sub, rq + 4, rq[3], data.data(), &length);
@@ -143,7 +148,7 @@ int DspExchange(Device& device, FaultPlan& faults, const std::uint8_t* rq, int n
 }
 
 int DspReset(Device& device, const std::uint8_t* rq, int n, std::uint8_t* answer) {
-    if (n != 5 || rq[2] != 1) return Exception(rq, 3, answer);
+    if (n != 5 || rq[2] != kDspResetCommand) return Exception(rq, kExceptionIllegalData, answer);
     device.DspReset();
     if (rq[0] == 0) return 0;
     answer[0] = rq[0];
@@ -168,17 +173,17 @@ bool CrcOk(const std::uint8_t* frame, int n) {
 int RequestLength(const std::uint8_t* p, int n) {
     if (n < 2) return 0;
     switch (p[1]) {
-        case 3:
-        case 6:
+        case kFnReadHolding:
+        case kFnWriteSingle:
             return 8;
-        case 16:
+        case kFnWriteHolding:
             return n >= 7 ? 9 + p[6] : 0;
-        case 20:
-        case 21:
+        case kFnReadFileRecord:
+        case kFnWriteFileRecord:
             return n >= 3 ? 5 + p[2] : 0;
-        case 0xAC:
+        case kFnDspExchange:
             return n >= 4 ? 6 + p[3] : 0;
-        case 0xAF:
+        case kFnDspReset:
             return 5;
         default:
             return 0;
@@ -205,22 +210,22 @@ int HandleRequest(Device& device, FaultPlan& faults, const std::uint8_t* rq, int
                   std::uint8_t* answer) {
     if (n < 4) return 0;
     switch (rq[1]) {
-        case 3:
+        case kFnReadHolding:
             return ReadHolding(device, faults, rq, n, answer);
-        case 6:
+        case kFnWriteSingle:
             return WriteSingle(device, faults, rq, n, answer);
-        case 16:
+        case kFnWriteHolding:
             return WriteMultiple(device, faults, rq, n, answer);
-        case 20:
+        case kFnReadFileRecord:
             return ReadFileRecord(device, rq, n, answer);
-        case 21:
+        case kFnWriteFileRecord:
             return WriteFileRecord(device, rq, n, answer);
-        case 0xAC:
+        case kFnDspExchange:
             return DspExchange(device, faults, rq, n, answer);
-        case 0xAF:
+        case kFnDspReset:
             return DspReset(device, rq, n, answer);
         default:
-            return Exception(rq, 1, answer);
+            return Exception(rq, kExceptionIllegalFunction, answer);
     }
 }
 

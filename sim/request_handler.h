@@ -3,20 +3,14 @@
 // bytes and the device; the line and its timing are elsewhere.
 #pragma once
 
+#include "link/protocol.h"
+
 #include <cstdint>
 
 namespace tarvix::sim {
 
 class Device;
 class FaultPlan;
-
-inline constexpr int kFrameMax = 256;
-
-// Register limits per request, as the device enforces them (a larger count gets
-// exception 2): an answer or request must fit a 256-byte frame.
-inline constexpr int kMaxReadCount = 125;
-inline constexpr int kMaxWriteCount = 123;
-inline constexpr int kMaxFileWords = 124;
 
 // A refusal by silence where a bus operation returns an exception code: the request is
 // neither executed nor answered, and the master runs into its time-out. No Modbus exception

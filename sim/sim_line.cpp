@@ -11,6 +11,7 @@
 //   close, and the simulator then clears the exclusive mode again (TIOCNXCL).
 #include "sim/sim_line.h"
 
+#include "link/protocol.h"
 #include "link/serial_baud_linux.h"
 
 #include <fcntl.h>
@@ -34,8 +35,8 @@ void MakeRaw(int fd, int parity, int stopBits) {
     ::cfmakeraw(&tio);
     tio.c_cflag |= CLOCAL | CREAD;
     tio.c_cflag &= ~static_cast<tcflag_t>(PARENB | PARODD | CSTOPB | CRTSCTS);
-    if (parity == 1) tio.c_cflag |= PARENB | PARODD;
-    if (parity == 2) tio.c_cflag |= PARENB;
+    if (parity == kParityOdd) tio.c_cflag |= PARENB | PARODD;
+    if (parity == kParityEven) tio.c_cflag |= PARENB;
     if (stopBits == 2) tio.c_cflag |= CSTOPB;
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;

@@ -71,7 +71,7 @@ int RunLoop(const SimOptions& options, Slave& slave, SimLine& line, ControlServe
     bool quit = false;
     LinkSettings link = slave.device.Link();
     double gap =
-        FrameGapMs(options, BaudOfIndex(link.baudIndex), link.parity, line.IsPty()) / 1000.0;
+        FrameGapMs(options, BaudRateOfIndex(link.baudIndex), link.parity, line.IsPty()) / 1000.0;
     const ControlServer::Handler handler = [&](const std::string& text) {
         const ControlReply reply = ExecuteCommand(slave, text);
         quit = quit || reply.quit;
@@ -162,11 +162,11 @@ int RunLoop(const SimOptions& options, Slave& slave, SimLine& line, ControlServe
             linkChange = false;
             line.Drain();
             link = slave.device.Link();
-            line.Configure(BaudOfIndex(link.baudIndex), link.parity, options.stopBits);
-            gap = FrameGapMs(options, BaudOfIndex(link.baudIndex), link.parity, line.IsPty()) /
+            line.Configure(BaudRateOfIndex(link.baudIndex), link.parity, options.stopBits);
+            gap = FrameGapMs(options, BaudRateOfIndex(link.baudIndex), link.parity, line.IsPty()) /
                   1000.0;
             std::fprintf(stderr, "tarvix-sim: now address %d, %d baud, parity %d\n", link.address,
-                         BaudOfIndex(link.baudIndex), link.parity);
+                         BaudRateOfIndex(link.baudIndex), link.parity);
         }
 
         slave.device.AdvanceTo(t);

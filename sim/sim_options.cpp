@@ -23,7 +23,9 @@ bool ToDouble(const std::string& s, double* v) {
 
 }  // namespace
 
-int BitsPerChar(int parity, int stopBits) { return 1 + 8 + (parity != 0 ? 1 : 0) + stopBits; }
+int BitsPerChar(int parity, int stopBits) {
+    return 1 + 8 + (parity != kParityNone ? 1 : 0) + stopBits;
+}
 
 double FrameGapMs(const SimOptions& o, int baud, int parity, bool pty) {
     if (o.frameGapMs > 0.0) return o.frameGapMs;
@@ -77,20 +79,20 @@ bool ParseOptions(int argc, const char* const* argv, SimOptions* o, std::string*
         else if (opt == "--save")
             o->save = v;
         else if (opt == "--address") {
-            if (!ToInt(v, &n) || n < 1 || n > 247) return bad();
+            if (!ToInt(v, &n) || n < kMinSlaveAddress || n > kMaxSlaveAddress) return bad();
             o->address = static_cast<int>(n);
             o->addressGiven = true;
         } else if (opt == "--baud") {
-            if (!ToInt(v, &n) || IndexOfBaud(static_cast<int>(n)) < 0) return bad();
+            if (!ToInt(v, &n) || BaudIndexOf(static_cast<int>(n)) < 0) return bad();
             o->baud = static_cast<int>(n);
             o->baudGiven = true;
         } else if (opt == "--parity") {
             if (v == "none")
-                o->parity = 0;
+                o->parity = kParityNone;
             else if (v == "odd")
-                o->parity = 1;
+                o->parity = kParityOdd;
             else if (v == "even")
-                o->parity = 2;
+                o->parity = kParityEven;
             else
                 return bad();
             o->parityGiven = true;
@@ -146,6 +148,20 @@ bool ParseOptions(int argc, const char* const* argv, SimOptions* o, std::string*
     return true;
 }
 
+namespace {
+
+// The rates --baud takes: those of the device's BaudIndex menu.
+std::string RateList() {
+    std::string list;
+    for (const BaudRateEntry& b : kBaudRates) {
+        if (!list.empty()) list += ' ';
+        list += std::to_string(b.BaudRate);
+    }
+    return list;
+}
+
+}  // namespace
+
 std::string HelpText() {
     std::string text =
         "Usage: tarvix-sim --link PATH [options]       simulate on a pseudo-terminal\n"
@@ -163,8 +179,12 @@ std::string HelpText() {
         "                       PATH; the master opens PATH like a serial port\n"
         "  --device DEV         serve a real serial port instead (e.g. /dev/ttyUSB0)\n"
         "  --address N          Modbus address 1..247 (default 1; register DevAddr)\n"
-        "  --baud N             1200 2400 4800 9600 14400 19200 28800 38400 57600 115200\n"
-        "                       (default 115200; register BaudIndex)\n"
+        "  --baud N             " +
+        RateList() +
+        "\n"
+        "                       (default " +
+        std::to_string(kDefaultBaud) +
+        "; register BaudIndex)\n"
         "  --parity P           none, odd or even (default none; register Parity)\n"
         "                       With --load, the file's settings apply unless these are given.\n"
         "  --stop-bits N        1 or 2 (default 1)\n"

@@ -1,6 +1,8 @@
 // Command-line options of tarvix-sim, and its --help text.
 #pragma once
 
+#include "link/protocol.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,8 +16,8 @@ struct SimOptions {
     std::string load;     // configuration file to start from
     std::string save;     // configuration file written on exit
     int address = 1;
-    int baud = 115200;
-    int parity = 0;  // 0 none, 1 odd, 2 even
+    int baud = kDefaultBaud;
+    int parity = kParityNone;  // or kParityOdd, kParityEven
     int stopBits = 1;
     int lineRate = 0;         // > 0: answers take the wire time of this rate
     double frameGapMs = 0.0;  // 0: 3.5 characters, at least kMinGapMs

@@ -50,7 +50,8 @@ Delivery Slave::OnBurst(const std::uint8_t* bytes, int n, double now) {
         ++stats.ignored;
         return {};
     }
-    if (answerLength == 5 && (answer[1] & 0x80) != 0) ++stats.exceptions;
+    if (answerLength == kExceptionAnswerLength && (answer[1] & kExceptionBit) != 0)
+        ++stats.exceptions;
     Delivery delivery = faults.Apply(answer.data(), answerLength);
     if (delivery.length > 0) ++stats.answers;
     if (request[1] == kFnReadFileRecord && answer[1] == kFnReadFileRecord &&

@@ -7,7 +7,7 @@
 #include "base/string_table.h"
 #include "connect/form_setup_com.h"
 #include "session/program.h"
-#include "support/sim_runner.h"
+#include "tests/support/sim_process.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
-    tarvix::testing::SimRunner sim;
+    tarvix::testing::SimProcess sim(7);
     QString error;
     if (!sim.Start({QStringLiteral("--freeze")}, &error)) {
         std::fprintf(stderr, "simulator: %s\n", qPrintable(error));
@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
     form->findChild<tarvix::TFormSetupCom*>()->SetMessageBox(silent);
     form->show();
     form->GoOnline();
-    if (!QTest::qWaitFor([&] { return form->StatusText(1) == tarvix::Str(6); }, 10000)) {
+    if (!QTest::qWaitFor([&] { return form->StatusText(1) == tarvix::Str(tarvix::kStrConnected); },
+                         10000)) {
         std::fprintf(stderr, "not connected\n");
         return 1;
     }

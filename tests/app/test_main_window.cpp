@@ -10,8 +10,8 @@
 #include "connect/form_setup_com.h"
 #include "link/modbus_rtu.h"
 #include "session/program.h"
-#include "support/journal_lines.h"
-#include "support/sim_runner.h"
+#include "tests/support/journal_lines.h"
+#include "tests/support/sim_process.h"
 
 #include <QDate>
 #include <QDir>
@@ -39,7 +39,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<testing::SimRunner> sim_;
+    std::unique_ptr<testing::SimProcess> sim_;
     std::unique_ptr<Program> p_;
     std::unique_ptr<TForm1> form_;
     QStringList messages_;  // texts of the message boxes shown
@@ -74,7 +74,7 @@ class TestMainWindow : public QObject {
   private Q_SLOTS:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
-        sim_ = std::make_unique<testing::SimRunner>();
+        sim_ = std::make_unique<testing::SimProcess>(7);
         QString error;
         QVERIFY2(sim_->Start({QStringLiteral("--baud"), QStringLiteral("115200")}, &error),
                  qPrintable(error));
@@ -90,12 +90,12 @@ class TestMainWindow : public QObject {
 
     void onlineConnectsAndPolls() {
         Launch();
-        QCOMPARE(form_->StatusText(1), Str(5));
+        QCOMPARE(form_->StatusText(1), Str(kStrDisconnected));
         form_->GoOnline();
         QVERIFY(Journalled(QStringLiteral("[inf] Открыт порт ") + sim_->Link()));
         QCOMPARE(p_->Worker.WorkMode.load(), kModeOnline);
         QVERIFY(Connecting()->isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(kStrConnected), 5000);
         QVERIFY(Journalled(QStringLiteral("[inf] Расходомер подключен")));
         QVERIFY(!Connecting()->isVisible());
         // The first cycle brought the indicator's values and the status words.
@@ -123,26 +123,27 @@ class TestMainWindow : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")),
                                  20000);
         QTRY_COMPARE_WITH_TIMEOUT(p_->Worker.WorkMode.load(), kModeOffline, 5000);
-        QVERIFY(!Journalled(Str(115)));
+        QVERIFY(!Journalled(Str(kStrExchangeTimeout)));
         QVERIFY(Journalled(QStringLiteral("[inf] Закрыт порт ") + sim_->Link()));
         QVERIFY(!p_->Com.IsOpen());
         // The connection was never confirmed: the dialog stays up with its failure look.
         QVERIFY(Connecting()->isVisible());
-        QCOMPARE(Connecting()->findChild<QLabel*>(QStringLiteral("Label1"))->text(), Str(900));
+        QCOMPARE(Connecting()->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                 Str(kStrError));
     }
 
     void offlineReleasesAndSettingsAskFirst() {
         Launch();
         form_->GoOnline();
-        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(kStrConnected), 5000);
         answer_ = QMessageBox::No;
         form_->OpenComSettings();  // declined: still online, nothing else happens
-        QCOMPARE(messages_.value(0), Str(123));
+        QCOMPARE(messages_.value(0), Str(kStrGoOfflineFirst));
         QCOMPARE(p_->Worker.WorkMode.load(), kModeOnline);
         form_->GoOffline();
         QCOMPARE(p_->Worker.WorkMode.load(), kModeOffline);
         QVERIFY(Journalled(QStringLiteral("[inf] Закрыт порт ") + sim_->Link()));
-        QCOMPARE(form_->StatusText(1), Str(5));
+        QCOMPARE(form_->StatusText(1), Str(kStrDisconnected));
         QVERIFY(!p_->Com.IsOpen());
         QVERIFY(Journalled(QStringLiteral("[inf] Расходомер отключен")));
     }
@@ -158,7 +159,7 @@ class TestMainWindow : public QObject {
         op.Launch();
         form_->Connection().StartOperation();
         QTRY_VERIFY_WITH_TIMEOUT(p_->Worker.WorkerDead.load(), 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(messages_.count(Str(145)), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(messages_.count(Str(kStrWorkerStoppedRestart)), 1, 5000);
         QVERIFY(!form_->Connection().OperationTimer().isActive());
         // Any later tick or wait finds the dead worker again: no second box.
         form_->Connection().PollTimer().start();
@@ -167,8 +168,8 @@ class TestMainWindow : public QObject {
         p_->Lists->PollList.Launch();
         QTRY_VERIFY_WITH_TIMEOUT(!form_->Connection().PollTimer().isActive(), 5000);
         form_->GoOffline();
-        QCOMPARE(messages_.count(Str(145)), 1);
-        QCOMPARE(testing::CountJournalled(p_->JournalList, Str(144)), 1);
+        QCOMPARE(messages_.count(Str(kStrWorkerStoppedRestart)), 1);
+        QCOMPARE(testing::CountJournalled(p_->JournalList, Str(kStrWorkerStopped)), 1);
         p_->Worker.File = nullptr;
     }
 
@@ -180,7 +181,7 @@ class TestMainWindow : public QObject {
         } cases[] = {{"300", 1000}, {"abc", 1000}, {"2500", 2500}, {"70000", 2500}, {" 600 ", 600}};
         for (const auto& c : cases) {
             form_->SetInputBox([&](QWidget*, const QString& prompt, const QString&) {
-                [&] { QCOMPARE(prompt, Str(143)); }();
+                [&] { QCOMPARE(prompt, Str(kStrPollIntervalPrompt)); }();
                 return std::optional<QString>(QString::fromLatin1(c.typed));
             });
             form_->AskPollInterval();
@@ -210,7 +211,7 @@ class TestMainWindow : public QObject {
     void vanishedPortEndsInNoAnswer() {
         Launch();
         form_->GoOnline();
-        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(kStrConnected), 5000);
         sim_->Stop();  // the adapter is pulled out
         QTRY_VERIFY_WITH_TIMEOUT(Journalled(QStringLiteral("[err] Нет ответа от расходомера")),
                                  15000);

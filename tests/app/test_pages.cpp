@@ -10,8 +10,8 @@
 #include "model/register_ids.h"
 #include "pages/value_service.h"
 #include "session/program.h"
-#include "support/journal_lines.h"
-#include "support/sim_runner.h"
+#include "tests/support/journal_lines.h"
+#include "tests/support/sim_process.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,7 +30,7 @@ class TestPages : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    testing::SimRunner sim_;
+    testing::SimProcess sim_{7};
     std::unique_ptr<Program> p_;
     std::unique_ptr<TForm1> form_;
     QStringList messages_;
@@ -92,7 +92,7 @@ class TestPages : public QObject {
         form_->findChild<TFormSetupCom*>()->SetMessageBox(answer);
         form_->show();
         form_->GoOnline();
-        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(6), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(kStrConnected), 10000);
     }
     void cleanupTestCase() {
         form_.reset();

@@ -7,7 +7,7 @@
 #include "model/register_ids.h"
 #include "pages/page_requests.h"
 #include "session/program.h"
-#include "tests/support/sim_runner.h"
+#include "tests/support/sim_process.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ bool WaitIdle(const ModbusList& L) {
 }
 
 TEST(ProtectedWrite, KeyValueAndClosingZeroReachTheDeviceInOrder) {
-    testing::SimRunner sim;
+    testing::SimProcess sim(7);
     QString error;
     ASSERT_TRUE(sim.Start({}, &error)) << error.toStdString();
     QTemporaryDir dir;

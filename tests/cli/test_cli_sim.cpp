@@ -2,7 +2,7 @@
 // writes parameters by name, shows them as the pages do, refuses what the edition may not
 // write and what is no value, and reports the device's refusals. The service-edition writes
 // (protected data, measuring module) run the command's code in-process at access level 1.
-#include "tests/sim/sim_process.h"
+#include "tests/support/sim_process.h"
 
 #include "cli/exit_codes.h"
 #include "cli/param_command.h"
@@ -14,6 +14,8 @@
 #include <QProcessEnvironment>
 #include <QTextStream>
 
+#include <gtest/gtest.h>
+
 #include <bit>
 #include <cmath>
 #include <string>
@@ -21,7 +23,7 @@
 namespace tarvix::cli {
 namespace {
 
-using sim::test::SimProcess;
+using testing::SimProcess;
 
 struct Outcome {
     int code = -1;
@@ -38,7 +40,8 @@ class CliOnSim : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         sim_ = new SimProcess;
-        ASSERT_TRUE(sim_->Start({QStringLiteral("--freeze")}));
+        QString error;
+        ASSERT_TRUE(sim_->Start({QStringLiteral("--freeze")}, &error)) << error.toStdString();
     }
     static void TearDownTestSuite() {
         delete sim_;
@@ -47,7 +50,7 @@ class CliOnSim : public ::testing::Test {
     void SetUp() override {
         ASSERT_NE(sim_, nullptr);
         // Every test starts from the factory configuration.
-        ASSERT_EQ(sim_->Command(QStringLiteral("factory")), "ok");
+        ASSERT_EQ(Sim(QStringLiteral("factory")), "ok");
     }
 
     // Runs tarvix-cli with the port options of the simulator's line. The C locale makes the
@@ -76,7 +79,7 @@ class CliOnSim : public ::testing::Test {
         o.err = QString::fromUtf8(p.readAllStandardError()).toStdString();
         return o;
     }
-    static std::string Sim(const QString& command) { return sim_->Command(command); }
+    static std::string Sim(const QString& command) { return sim_->Command(command).toStdString(); }
 
     static SimProcess* sim_;
 };

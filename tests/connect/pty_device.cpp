@@ -1,29 +1,26 @@
 #include "pty_device.h"
 
-#include "link/crc16.h"
+#include "link/protocol.h"
+#include "model/register_ids.h"
+#include "tests/support/modbus_frames.h"
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
-#include <fcntl.h>
 #include <poll.h>
-#include <stdlib.h>
 #include <unistd.h>
-#include <cerrno>
 
 namespace tarvix {
 
 PtyDevice::PtyDevice(Rule rule) : rule_(std::move(rule)) {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) return;
-    path_ = QString::fromLocal8Bit(::ptsname(master_));
-    thread_ = std::thread([this] { Run(); });
+    if (Ok()) thread_ = std::thread([this] { Run(); });
 }
 
+// The thread stops before the pseudo-terminal closes with pty_.
 PtyDevice::~PtyDevice() {
     stop_ = true;
     if (thread_.joinable()) thread_.join();
-    if (master_ >= 0) ::close(master_);
 }
 
 PtyDevice::Rule PtyDevice::At(std::uint8_t address) {
@@ -42,13 +39,13 @@ PtyDevice::Rule PtyDevice::AnswersAll(std::uint16_t value) {
 }
 
 void PtyDevice::Run() {
-    std::vector<std::uint8_t> frame;
+    testing::Bytes frame;
     while (!stop_) {
-        pollfd p{master_, POLLIN, 0};
+        pollfd p{pty_.master, POLLIN, 0};
         const int r = ::poll(&p, 1, 10);
         if (r <= 0) continue;
         std::uint8_t buf[256];
-        const ssize_t got = ::read(master_, buf, sizeof buf);
+        const ssize_t got = ::read(pty_.master, buf, sizeof buf);
         if (got <= 0) {
             // Nobody has the slave side open (EIO): wait for the program to open it.
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -58,8 +55,8 @@ void PtyDevice::Run() {
         // The program sends whole 8-byte read requests; anything that does not check out
         // is dropped, as a device drops a damaged frame.
         while (frame.size() >= 8) {
-            const std::uint16_t crc = Crc16(frame.data(), 6);
-            if (frame[6] != (crc & 0xFF) || frame[7] != (crc >> 8)) {
+            const testing::Bytes checked = testing::WithCrc({frame.begin(), frame.begin() + 6});
+            if (!std::equal(checked.begin(), checked.end(), frame.begin())) {
                 frame.clear();
                 break;
             }
@@ -71,21 +68,19 @@ void PtyDevice::Run() {
 }
 
 void PtyDevice::Answer(const std::uint8_t* request) {
-    if (request[1] != 3) return;
+    if (request[1] != kFnReadHolding) return;
     const std::optional<std::uint16_t> value = rule_(request[0]);
     if (!value) return;
     const int count = (request[4] << 8) | request[5];
     const int start = (request[2] << 8) | request[3];
-    std::vector<std::uint8_t> answer{request[0], 3, static_cast<std::uint8_t>(2 * count)};
+    testing::Bytes answer{request[0], kFnReadHolding, static_cast<std::uint8_t>(2 * count)};
     for (int i = 0; i < count; ++i) {
-        const std::uint16_t v = start + i == 430 ? *value : 0;
+        const std::uint16_t v = start + i == mrDevAddr ? *value : 0;
         answer.push_back(static_cast<std::uint8_t>(v >> 8));
         answer.push_back(static_cast<std::uint8_t>(v & 0xFF));
     }
-    const std::uint16_t crc = Crc16(answer.data(), static_cast<int>(answer.size()));
-    answer.push_back(static_cast<std::uint8_t>(crc & 0xFF));
-    answer.push_back(static_cast<std::uint8_t>(crc >> 8));
-    [[maybe_unused]] const ssize_t w = ::write(master_, answer.data(), answer.size());
+    answer = testing::WithCrc(std::move(answer));
+    [[maybe_unused]] const ssize_t w = ::write(pty_.master, answer.data(), answer.size());
 }
 
 }  // namespace tarvix

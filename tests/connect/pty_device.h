@@ -3,6 +3,8 @@
 // registers (function 3) the way the test's rule says.
 #pragma once
 
+#include "tests/support/pty_pair.h"
+
 #include <QString>
 
 #include <atomic>
@@ -24,8 +26,8 @@ class PtyDevice {
     PtyDevice(const PtyDevice&) = delete;
     PtyDevice& operator=(const PtyDevice&) = delete;
 
-    bool Ok() const { return master_ >= 0 && !path_.isEmpty(); }
-    const QString& Path() const { return path_; }
+    bool Ok() const { return pty_.master >= 0 && !pty_.slavePath.isEmpty(); }
+    const QString& Path() const { return pty_.slavePath; }
     // Requests with a good CRC seen so far.
     int Requests() const { return requests_.load(); }
 
@@ -42,8 +44,7 @@ class PtyDevice {
     void Answer(const std::uint8_t* request);
 
     Rule rule_;
-    int master_ = -1;
-    QString path_;
+    testing::PtyPair pty_;
     std::atomic<bool> stop_{false};
     std::atomic<int> requests_{0};
     std::thread thread_;

@@ -514,7 +514,7 @@ void TestFormSetupCom::messageBoxesCarryTheProgramTitle() {
     closer.start(20);
     QVERIFY(!form.ReopenPort());
     closer.stop();
-    QCOMPARE(title, Str(0));
+    QCOMPARE(title, Str(kStrProgramTitle));
     const QStringList lines = text.split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0], QStringLiteral("Не удается открыть порт ") + port);

@@ -142,7 +142,7 @@ TEST(ControlValueToRegister, EditsAndIndexesIntoTheImage) {
         {QStringLiteral("07"), QStringLiteral("%02d"), kRefuse, 7},
         // A signed short format shows 65535 as -1; what it shows reads back.
         {QStringLiteral("-1"), QStringLiteral("%hd"), kRefuse, 0xFFFF},
-        // The command line's choice: the low 16 bits (it warns the user itself).
+        // Kept to its low 16 bits only when the caller asks for the raw bits.
         {QStringLiteral("70000"), {}, kKeep, 4464},
         {QStringLiteral("-1"), {}, kKeep, 0xFFFF},
     };

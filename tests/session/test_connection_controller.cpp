@@ -11,8 +11,8 @@
 #include "session/connection_controller.h"
 #include "session/poll_requests.h"
 #include "session/program.h"
-#include "support/journal_lines.h"
-#include "support/sim_runner.h"
+#include "tests/support/journal_lines.h"
+#include "tests/support/sim_process.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -92,7 +92,7 @@ class TestConnectionController : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<testing::SimRunner> sim_;
+    std::unique_ptr<testing::SimProcess> sim_;
     std::unique_ptr<Program> p_;
     std::unique_ptr<TestLine> line_;
     std::unique_ptr<ConnectionController> c_;
@@ -102,7 +102,7 @@ class TestConnectionController : public QObject {
     void Make(bool memory, bool startWorker = true) {
         p_ = std::make_unique<Program>(dir_->path());
         if (!memory) {
-            sim_ = std::make_unique<testing::SimRunner>();
+            sim_ = std::make_unique<testing::SimProcess>(7);
             QString error;
             QVERIFY2(sim_->Start({QStringLiteral("--baud"), QStringLiteral("115200")}, &error),
                      qPrintable(error));

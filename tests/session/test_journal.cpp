@@ -72,7 +72,7 @@ TEST_F(JournalTest, LinesAreWindows1251WithCrLfAndEachRunFollowsTheEmptyLineOfTh
     now_ = now_.addSecs(300);
     Journal second(dir_.path(), model_, Env());
     second.Open();
-    second.WriteJournal(Str(5), kJournalInfo);
+    second.WriteJournal(Str(kStrDisconnected), kJournalInfo);
 
     EXPECT_EQ(Day(u"2024_03_15"_s),
               "10:15:02 --> [err] MassFlow - \xCE\xF8\xE8\xE1\xEA\xE0 \xF1\xE2\xFF\xE7\xE8: "

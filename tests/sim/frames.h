@@ -1,8 +1,9 @@
 // Request frames for the simulator tests, built by hand as a master would send them.
 #pragma once
 
-#include "link/crc16.h"
+#include "link/protocol.h"
 #include "sim/slave.h"
+#include "tests/support/modbus_frames.h"
 
 #include <bit>
 #include <cstdint>
@@ -11,24 +12,18 @@
 
 namespace tarvix::sim::test {
 
-using Bytes = std::vector<std::uint8_t>;
-
-inline Bytes WithCrc(Bytes b) {
-    const std::uint16_t crc = Crc16(b.data(), static_cast<int>(b.size()));
-    b.push_back(static_cast<std::uint8_t>(crc));
-    b.push_back(static_cast<std::uint8_t>(crc >> 8));
-    return b;
-}
+using testing::Bytes;
+using testing::WithCrc;
 
 inline Bytes Read(int address, int start, int count) {
-    return WithCrc({static_cast<std::uint8_t>(address), 3, static_cast<std::uint8_t>(start >> 8),
-                    static_cast<std::uint8_t>(start), static_cast<std::uint8_t>(count >> 8),
-                    static_cast<std::uint8_t>(count)});
+    return WithCrc({static_cast<std::uint8_t>(address), kFnReadHolding,
+                    static_cast<std::uint8_t>(start >> 8), static_cast<std::uint8_t>(start),
+                    static_cast<std::uint8_t>(count >> 8), static_cast<std::uint8_t>(count)});
 }
 
 inline Bytes Write(int address, int start, std::initializer_list<std::uint16_t> values) {
     Bytes b{static_cast<std::uint8_t>(address),
-            16,
+            kFnWriteHolding,
             static_cast<std::uint8_t>(start >> 8),
             static_cast<std::uint8_t>(start),
             0,
@@ -49,7 +44,7 @@ inline Bytes WriteFloat(int address, int lowRegister, float value) {
 }
 
 inline Bytes Dsp(int address, int sub, std::initializer_list<std::uint8_t> data) {
-    Bytes b{static_cast<std::uint8_t>(address), 0xAC, static_cast<std::uint8_t>(sub),
+    Bytes b{static_cast<std::uint8_t>(address), kFnDspExchange, static_cast<std::uint8_t>(sub),
             static_cast<std::uint8_t>(data.size())};
     b.insert(b.end(), data.begin(), data.end());
     return WithCrc(b);
@@ -63,7 +58,8 @@ inline Bytes Exchange(Slave& slave, const Bytes& request, double t = 0.0) {
 
 // The exception code of an exception answer, 0 for any other answer.
 inline int ExceptionOf(const Bytes& answer) {
-    return answer.size() == 5 && (answer[1] & 0x80) != 0 ? answer[2] : 0;
+    return answer.size() == kExceptionAnswerLength && (answer[1] & kExceptionBit) != 0 ? answer[2]
+                                                                                       : 0;
 }
 
 inline std::uint16_t Word(const Bytes& readAnswer, int i) {

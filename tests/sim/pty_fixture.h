@@ -2,7 +2,7 @@
 // third-party one: the fixture of the tests that drive tarvix-sim from the master's side.
 #pragma once
 
-#include "sim_process.h"
+#include "tests/support/sim_process.h"
 
 #include "link/com_setup.h"
 #include "link/modbus_list.h"
@@ -11,21 +11,27 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <bit>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace tarvix::sim::test {
 
 struct SimOnPty : ::testing::Test {
-    SimProcess sim;
+    testing::SimProcess sim;
     ComSetup com;
 
     void StartAndOpen(const QStringList& extra = {QStringLiteral("--freeze")}) {
-        ASSERT_TRUE(sim.Start(extra));
+        QString error;
+        ASSERT_TRUE(sim.Start(extra, &error)) << error.toStdString();
         Open(sim.Link());
     }
+    // One control command to the simulator; its reply line.
+    std::string Sim(const QString& command) const { return sim.Command(command).toStdString(); }
     void Open(const QString& port) {
         com.PortName = port;
         com.SetBaudRate(115200);

@@ -195,7 +195,7 @@ TEST_F(SimDevice, LinkSettingsAreReportedOnceAfterTheyChange) {
     EXPECT_TRUE(d.TakeLinkChange());
     EXPECT_FALSE(d.TakeLinkChange());
     EXPECT_EQ(d.Link().address, 9);
-    EXPECT_EQ(BaudOfIndex(d.Link().baudIndex), 9600);
+    EXPECT_EQ(BaudRateOfIndex(d.Link().baudIndex), 9600);
     EXPECT_EQ(d.Link().parity, 2);
     const std::uint16_t zero = 0;
     EXPECT_EQ(d.WriteHolding(mrDevAddr, 1, &zero), 3);

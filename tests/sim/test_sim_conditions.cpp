@@ -79,7 +79,7 @@ struct SimConditions : SimOnPty {
     }
 
     double Ammeter() {
-        const std::string reply = sim.Command(QStringLiteral("ammeter"));
+        const std::string reply = Sim(QStringLiteral("ammeter"));
         EXPECT_EQ(reply.rfind("ok ", 0), 0u) << reply;
         return std::stod(reply.substr(3));
     }
@@ -98,7 +98,7 @@ TEST_F(SimConditions, CalibrationAgainstTheAmmeterMakesTheOutputTrue) {
     StartAndOpen();
     // A board that drives 1.2 % high and 50 uA above: the factory coefficients were made
     // for another one.
-    ASSERT_EQ(sim.Command(QStringLiteral("board-error 0.05 1.012")), "ok");
+    ASSERT_EQ(Sim(QStringLiteral("board-error 0.05 1.012")), "ok");
     Simulate(4.0f);
     const double m4 = Ammeter();
     EXPECT_GT(std::abs(m4 - 4.0), 0.05) << "before the calibration";
@@ -125,7 +125,7 @@ TEST_F(SimConditions, MeasuringModuleRefusalsReachTheMaster) {
     EXPECT_EQ(Dsp(kDspReadAdc, {}, kAdcAnswerBytes), 4);
     EXPECT_EQ(Dsp(kDspCaptureStatus, {}, kStatusAnswerBytes), kResultOk) << "only 33 refused";
 
-    ASSERT_EQ(sim.Command(QStringLiteral("dsp-fault 6 silent next 1")), "ok");
+    ASSERT_EQ(Sim(QStringLiteral("dsp-fault 6 silent next 1")), "ok");
     EXPECT_EQ(Dsp(kDspCaptureStart, {9, 0}, kStatusAnswerBytes), kResultNoAnswer);
     std::vector<std::uint8_t> status;
     ASSERT_EQ(Dsp(kDspCaptureStatus, {}, kStatusAnswerBytes, &status), kResultOk);
@@ -133,10 +133,10 @@ TEST_F(SimConditions, MeasuringModuleRefusalsReachTheMaster) {
     EXPECT_EQ(Dsp(kDspCaptureStart, {9, 0}, kStatusAnswerBytes), kResultOk) << "next 1 only";
 
     // Parameter 0, the serial number: value code and size 2, number 0, then the value.
-    ASSERT_EQ(sim.Command(QStringLiteral("dsp-fault 11 5")), "ok");
+    ASSERT_EQ(Sim(QStringLiteral("dsp-fault 11 5")), "ok");
     EXPECT_EQ(Dsp(kDspWriteParam, {0x62, 0, 0x12, 0x34}, 6), 5);
-    EXPECT_EQ(sim.Command(QStringLiteral("dsp get 0")), "ok 4711") << "a refused write";
-    ASSERT_EQ(sim.Command(QStringLiteral("dsp-fault clear")), "ok");
+    EXPECT_EQ(Sim(QStringLiteral("dsp get 0")), "ok 4711") << "a refused write";
+    ASSERT_EQ(Sim(QStringLiteral("dsp-fault clear")), "ok");
     EXPECT_EQ(Dsp(kDspReadAdc, {}, kAdcAnswerBytes), kResultOk);
 }
 
@@ -144,7 +144,7 @@ TEST_F(SimConditions, HeldWordsAndManyMessagesReachTheMaster) {
     StartAndOpen();
     // The edges of the micro-switch bands, each held over several measuring cycles.
     for (const int code : {303, 304, 429, 430, 769, 770}) {
-        ASSERT_EQ(sim.Command(QStringLiteral("hold CodeInternalAdc %1").arg(code)), "ok");
+        ASSERT_EQ(Sim(QStringLiteral("hold CodeInternalAdc %1").arg(code)), "ok");
         std::this_thread::sleep_for(250ms);
         std::vector<std::uint16_t> v;
         ASSERT_EQ(Read(mrCodeInternalAdc, 1, &v), kResultOk);
@@ -154,7 +154,7 @@ TEST_F(SimConditions, HeldWordsAndManyMessagesReachTheMaster) {
     // Ten messages: the count says 10, the eight registers show the first eight.
     for (int slot = 1; slot <= 10; ++slot) {
         const int word = (slot % 2 != 0 ? 0x1000 : 0x4000) | slot;
-        ASSERT_EQ(sim.Command(QStringLiteral("notice %1 %2").arg(slot).arg(word)), "ok");
+        ASSERT_EQ(Sim(QStringLiteral("notice %1 %2").arg(slot).arg(word)), "ok");
     }
     std::vector<std::uint16_t> list;
     ASSERT_EQ(Read(mrCommonNotice, 9, &list), kResultOk);
@@ -162,12 +162,12 @@ TEST_F(SimConditions, HeldWordsAndManyMessagesReachTheMaster) {
     EXPECT_EQ(list[8], 0x4008);
 
     // A summary held against the list, until released.
-    ASSERT_EQ(sim.Command(QStringLiteral("hold CommonNotice 0xA2")), "ok");
+    ASSERT_EQ(Sim(QStringLiteral("hold CommonNotice 0xA2")), "ok");
     std::this_thread::sleep_for(250ms);
     ASSERT_EQ(Read(mrCommonNotice, 1, &list), kResultOk);
     EXPECT_EQ(list[0], 0xA2);
-    ASSERT_EQ(sim.Command(QStringLiteral("hold clear")), "ok");
-    ASSERT_EQ(sim.Command(QStringLiteral("notice clear")), "ok");
+    ASSERT_EQ(Sim(QStringLiteral("hold clear")), "ok");
+    ASSERT_EQ(Sim(QStringLiteral("notice clear")), "ok");
     std::this_thread::sleep_for(250ms);
     ASSERT_EQ(Read(mrCommonNotice, 1, &list), kResultOk);
     EXPECT_EQ(list[0], 0);
@@ -175,8 +175,8 @@ TEST_F(SimConditions, HeldWordsAndManyMessagesReachTheMaster) {
 
 TEST_F(SimConditions, ChosenAdcCodesAndSamplesReachTheMaster) {
     StartAndOpen();
-    ASSERT_EQ(sim.Command(QStringLiteral("adc 1 -5")), "ok");
-    ASSERT_EQ(sim.Command(QStringLiteral("adc 6 2147483647")), "ok");
+    ASSERT_EQ(Sim(QStringLiteral("adc 1 -5")), "ok");
+    ASSERT_EQ(Sim(QStringLiteral("adc 6 2147483647")), "ok");
     std::vector<std::uint8_t> a;
     ASSERT_EQ(Dsp(kDspReadAdc, {}, kAdcAnswerBytes, &a), kResultOk);
     auto code = [&](int i) {
@@ -195,7 +195,7 @@ TEST_F(SimConditions, ChosenAdcCodesAndSamplesReachTheMaster) {
     for (const char* c :
          {"signal 1 0 500 min", "signal 1 500 500 max", "signal 3 0 1 nan", "signal 3 1 1 inf",
           "signal 3 2 1 -inf", "signal 3 3 1 max", "signal 3 4 1 0.25"}) {
-        ASSERT_EQ(sim.Command(QString::fromLatin1(c)), "ok") << c;
+        ASSERT_EQ(Sim(QString::fromLatin1(c)), "ok") << c;
     }
     ASSERT_TRUE(Record());
     EXPECT_EQ(Block(kMaskRawA, 450).back(), static_cast<std::uint32_t>(-(1 << 23)));
@@ -229,7 +229,7 @@ TEST_F(SimConditions, SignalFileRecordsTakeTheDevicesTime) {
         return std::chrono::steady_clock::now() - start;
     };
     EXPECT_GE(readRecord(), 600ms);
-    ASSERT_EQ(sim.Command(QStringLiteral("file10-delay 0")), "ok");
+    ASSERT_EQ(Sim(QStringLiteral("file10-delay 0")), "ok");
     EXPECT_LT(readRecord(), 400ms);
 }
 

@@ -45,7 +45,7 @@ TEST_F(SimOnPty, MbpollWritesLandWhereOurLinkCodeAndTheControlChannelFindThem) {
     EXPECT_EQ(v[0], 3);
     EXPECT_EQ(v[1], 1);
     EXPECT_EQ(std::bit_cast<float>(v[3] | static_cast<std::uint32_t>(v[4]) << 16), 5000.5f);
-    EXPECT_EQ(sim.Command(QStringLiteral("get F1_V100")), "ok 5000.5");
+    EXPECT_EQ(Sim(QStringLiteral("get F1_V100")), "ok 5000.5");
 
     // The device's refusals reach mbpoll as Modbus exceptions.
     const std::string refused =
@@ -71,20 +71,20 @@ TEST_F(SimOnPty, EachFaultShowsAtTheMasterAsItsResultCode) {
         {"silent on", kResultNoAnswer},
     };
     for (const Case& c : cases) {
-        ASSERT_EQ(sim.Command(QString::fromLatin1(c.command)), "ok") << c.command;
+        ASSERT_EQ(Sim(QString::fromLatin1(c.command)), "ok") << c.command;
         EXPECT_EQ(Read(0, 2), c.result) << c.command;
         // A trickled answer goes on arriving after the master gave up on it.
         if (c.result == kResultBadLength) DrainLine();
-        ASSERT_EQ(sim.Command(QStringLiteral("fault none")), "ok");
-        ASSERT_EQ(sim.Command(QStringLiteral("exception clear")), "ok");
-        ASSERT_EQ(sim.Command(QStringLiteral("silent off")), "ok");
+        ASSERT_EQ(Sim(QStringLiteral("fault none")), "ok");
+        ASSERT_EQ(Sim(QStringLiteral("exception clear")), "ok");
+        ASSERT_EQ(Sim(QStringLiteral("silent off")), "ok");
         EXPECT_EQ(Read(0, 2), kResultOk) << "back to normal after " << c.command;
     }
 }
 
 TEST_F(SimOnPty, LateAnswerArrivesAfterTheMastersTimeOut) {
     StartAndOpen();
-    ASSERT_EQ(sim.Command(QStringLiteral("fault delay 400 next 1")), "ok");
+    ASSERT_EQ(Sim(QStringLiteral("fault delay 400 next 1")), "ok");
     EXPECT_EQ(Read(0, 1), kResultNoAnswer) << "200 ms time-out";
     com.AnsDelay = 2000;
     EXPECT_EQ(com.ReadBytes(7), 7) << "the answer still comes, late";
@@ -103,7 +103,7 @@ TEST_F(SimOnPty, GarbageOnTheLineDoesNotStopItServing) {
     std::vector<std::uint16_t> v;
     EXPECT_EQ(Read(mrSerialNumberDevice, 1, &v), kResultOk);
     EXPECT_EQ(v[0], 21047);
-    const std::string stats = sim.Command(QStringLiteral("stats"));
+    const std::string stats = Sim(QStringLiteral("stats"));
     EXPECT_NE(stats.find("bad-frames="), std::string::npos) << stats;
 }
 
@@ -130,7 +130,7 @@ TEST_F(SimOnPty, MeasuringModuleAndAddressChangeOverTheLine) {
     ASSERT_EQ(Write(mrDevAddr, {12}), kResultOk) << "answered from the old address";
     com.Address = 12;
     EXPECT_EQ(Read(0, 1), kResultOk);
-    EXPECT_NE(sim.Command(QStringLiteral("status")).find("address=12"), std::string::npos);
+    EXPECT_NE(Sim(QStringLiteral("status")).find("address=12"), std::string::npos);
 }
 
 TEST_F(SimOnPty, SavesItsStateOnTerminationAndStartsFromIt) {
@@ -140,9 +140,10 @@ TEST_F(SimOnPty, SavesItsStateOnTerminationAndStartsFromIt) {
     com.ClosePort();
     EXPECT_EQ(sim.Stop(), 0);
 
-    SimProcess again;
-    ASSERT_TRUE(again.Start({QStringLiteral("--load"), file}));
-    EXPECT_EQ(again.Command(QStringLiteral("getw Contrast")), "ok 21");
+    testing::SimProcess again;
+    QString error;
+    ASSERT_TRUE(again.Start({QStringLiteral("--load"), file}, &error)) << error.toStdString();
+    EXPECT_EQ(again.Command(QStringLiteral("getw Contrast")), QStringLiteral("ok 21"));
 }
 
 TEST_F(SimOnPty, LineRateMakesAnswersTakeTheirWireTime) {
@@ -171,7 +172,9 @@ TEST_F(SimOnPty, ServesASerialDevice) {
         log += socat.readAll();
     }
     ASSERT_TRUE(log.contains("starting data transfer loop")) << log.toStdString();
-    ASSERT_TRUE(sim.Start({QStringLiteral("--baud"), QStringLiteral("19200")}, device));
+    QString error;
+    ASSERT_TRUE(sim.StartOn(device, {QStringLiteral("--baud"), QStringLiteral("19200")}, &error))
+        << error.toStdString();
     EXPECT_TRUE(sim.ReadyLine().contains(QStringLiteral("baud 19200")));
     Open(cable);
     std::vector<std::uint16_t> v;
@@ -189,8 +192,9 @@ TEST_F(SimOnPty, RefusesABadConfigurationFileWithAClearMessage) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("[UserRegs]\r\n0=1\r\nCheckSum=5\r\n");
     f.close();
-    p.start(sim.program, {QStringLiteral("--link"), sim.Path(QStringLiteral("l")),
-                          QStringLiteral("--load"), file});
+    p.start(
+        testing::SimProcess::Program(),
+        {QStringLiteral("--link"), sim.Path(QStringLiteral("l")), QStringLiteral("--load"), file});
     ASSERT_TRUE(p.waitForFinished(10000));
     EXPECT_EQ(p.exitCode(), 2);
     EXPECT_TRUE(p.readAllStandardError().contains("checksum error in [UserRegs]"));
