@@ -48,8 +48,8 @@ TFormConnecting::TFormConnecting(QWidget* parent)
     FitHint();
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(200);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    connect(ui_->Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { AdvanceDots(); });
+    connect(ui_->Button1, &QPushButton::clicked, this, [this] { GiveUpConnecting(); });
 }
 
 TFormConnecting::~TFormConnecting() = default;
@@ -68,7 +68,7 @@ void TFormConnecting::FormShow() {
     ui_->Button1->setText(Str(kStrCancel));
 }
 
-void TFormConnecting::Timer1Timer() { ui_->Label2->setText(NextDots(ui_->Label2->text())); }
+void TFormConnecting::AdvanceDots() { ui_->Label2->setText(NextDots(ui_->Label2->text())); }
 
 void TFormConnecting::FormHide() { Timer1->stop(); }
 
@@ -86,7 +86,7 @@ void TFormConnecting::FormDeactivate() {
     });
 }
 
-void TFormConnecting::Button1Click() {
+void TFormConnecting::GiveUpConnecting() {
     Q_EMIT OfflineRequested();
     hide();
 }

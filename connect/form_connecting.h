@@ -35,10 +35,10 @@ class TFormConnecting : public QDialog {
 
     // Event handlers, wired to the window's events, the timer and the button.
     void FormShow();
-    void Timer1Timer();
+    void AdvanceDots();
     void FormHide();
     void FormDeactivate();
-    void Button1Click();
+    void GiveUpConnecting();
 
   Q_SIGNALS:
     // "Отмена" or "Закрыть" was pressed: the main window runs its "Оффлайн" command. The

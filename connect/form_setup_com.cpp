@@ -98,14 +98,13 @@ TFormSetupCom::TFormSetupCom(Program& program, QWidget* parent,
     TimerSearch->setObjectName(QStringLiteral("TimerSearch"));
     TimerSearchPort->setObjectName(QStringLiteral("TimerSearchPort"));
 
-    connect(ui_->ButtonInit, &QPushButton::clicked, this, [this] { ButtonInitClick(); });
-    connect(ui_->ButtonSave, &QPushButton::clicked, this, [this] { ButtonSaveClick(); });
-    connect(ui_->Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    connect(ui_->ButtonSearch, &QPushButton::clicked, this, [this] { ButtonSearchClick(); });
-    connect(ui_->ButtonSearchPort, &QPushButton::clicked, this,
-            [this] { ButtonSearchPortClick(); });
-    connect(TimerSearch, &QTimer::timeout, this, [this] { TimerSearchTimer(); });
-    connect(TimerSearchPort, &QTimer::timeout, this, [this] { TimerSearchPortTimer(); });
+    connect(ui_->ButtonInit, &QPushButton::clicked, this, [this] { CheckConnection(); });
+    connect(ui_->ButtonSave, &QPushButton::clicked, this, [this] { SaveAndClose(); });
+    connect(ui_->Button3, &QPushButton::clicked, this, [this] { ApplyAndClose(); });
+    connect(ui_->ButtonSearch, &QPushButton::clicked, this, [this] { StartAddressSearch(); });
+    connect(ui_->ButtonSearchPort, &QPushButton::clicked, this, [this] { StartPortSearch(); });
+    connect(TimerSearch, &QTimer::timeout, this, [this] { TryNextAddress(); });
+    connect(TimerSearchPort, &QTimer::timeout, this, [this] { TryNextPort(); });
 }
 
 TFormSetupCom::~TFormSetupCom() = default;
@@ -256,11 +255,11 @@ void TFormSetupCom::FormShow() {
 void TFormSetupCom::FormHide() {
     // A search left running would go on opening ports and filling the operation list behind
     // the main window's back once it connects; closing the dialog ends it.
-    if (addressSearching_) ButtonSearchClick();
-    if (portSearching_) ButtonSearchPortClick();
+    if (addressSearching_) StartAddressSearch();
+    if (portSearching_) StartPortSearch();
 }
 
-void TFormSetupCom::ButtonInitClick() {
+void TFormSetupCom::CheckConnection() {
     bool opened = false;
     try {
         opened = ReopenPort();
@@ -278,12 +277,12 @@ void TFormSetupCom::ButtonInitClick() {
     }
 }
 
-void TFormSetupCom::ButtonSaveClick() {
+void TFormSetupCom::SaveAndClose() {
     SaveSettings();
     accept();
 }
 
-void TFormSetupCom::Button3Click() {
+void TFormSetupCom::ApplyAndClose() {
     try {
         ApplySettings();
     } catch (const UserError& e) {

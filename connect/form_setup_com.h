@@ -87,13 +87,13 @@ class TFormSetupCom : public QDialog, public LineControl {
     // search step by step.
     void FormShow();
     void FormHide();
-    void ButtonInitClick();
-    void ButtonSaveClick();
-    void Button3Click();
-    void ButtonSearchClick();
-    void TimerSearchTimer();
-    void ButtonSearchPortClick();
-    void TimerSearchPortTimer();
+    void CheckConnection();
+    void SaveAndClose();
+    void ApplyAndClose();
+    void StartAddressSearch();
+    void TryNextAddress();
+    void StartPortSearch();
+    void TryNextPort();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -47,7 +47,7 @@ void TFormSetupCom::SelectPortText(const QString& text) {
         combo.setEditText(text);
 }
 
-void TFormSetupCom::ButtonSearchClick() {
+void TFormSetupCom::StartAddressSearch() {
     if (addressSearching_) {
         // The address field keeps the last address tried.
         EndAddressSearch();
@@ -63,13 +63,13 @@ void TFormSetupCom::ButtonSearchClick() {
     try {
         // A port that does not open has said why in its message box; the button keeps
         // "Прервать" until pressed again, which closes nothing.
-        if (ReopenPort()) TimerSearchTimer();
+        if (ReopenPort()) TryNextAddress();
     } catch (const UserError& e) {
         ShowUserError(message_, this, e);
     }
 }
 
-void TFormSetupCom::TimerSearchTimer() {
+void TFormSetupCom::TryNextAddress() {
     TimerSearch->stop();
     // The port is open for the whole search; each candidate only changes the address
     // the requests carry.
@@ -100,7 +100,7 @@ void TFormSetupCom::TimerSearchTimer() {
     TimerSearch->start();
 }
 
-void TFormSetupCom::ButtonSearchPortClick() {
+void TFormSetupCom::StartPortSearch() {
     if (portSearching_) {
         // The list keeps the last port tried selected; that port was closed after its check.
         EndPortSearch();
@@ -110,10 +110,10 @@ void TFormSetupCom::ButtonSearchPortClick() {
     ui_->ButtonSearchPort->setText(Str(kStrAbort));
     savedPort_ = program_.Com.PortName;
     ui_->ComboBoxManual->setCurrentIndex(0);
-    TimerSearchPortTimer();
+    TryNextPort();
 }
 
-void TFormSetupCom::TimerSearchPortTimer() {
+void TFormSetupCom::TryNextPort() {
     TimerSearchPort->stop();
     QComboBox& combo = *ui_->ComboBoxManual;
     const int index = combo.currentIndex();

@@ -116,8 +116,8 @@ void TestDeviceSearch::addressSearchTriesAll255() {
     Child<QComboBox>(f.Form(), "ComboBoxManual")->setEditText(dev.Path());
     TFormSetupCom& form = f.Form();
 
-    form.ButtonSearchClick();
-    RunSteps(*Child<QTimer>(form, "TimerSearch"), [&] { form.TimerSearchTimer(); });
+    form.StartAddressSearch();
+    RunSteps(*Child<QTimer>(form, "TimerSearch"), [&] { form.TryNextAddress(); });
 
     QCOMPARE(f.asked.size(), everyAddressAnswers ? 256 : 1);
     if (everyAddressAnswers) QCOMPARE(f.asked[254].text, FoundQuestion(255, dev.Path()));
@@ -143,7 +143,7 @@ void TestDeviceSearch::addressSearchStoppedKeepsTheLastAddressTried() {
     Child<QLineEdit>(form, "EditAddress")->setText(QStringLiteral("300"));
 
     button->click();
-    form.TimerSearchTimer();
+    form.TryNextAddress();
     button->click();
 
     QCOMPARE(button->text(), QStringLiteral("Поиск"));
@@ -209,7 +209,7 @@ void TestDeviceSearch::portSearch() {
     QPushButton* button = Child<QPushButton>(form, "ButtonSearchPort");
 
     button->click();
-    RunSteps(*Child<QTimer>(form, "TimerSearchPort"), [&] { form.TimerSearchPortTimer(); });
+    RunSteps(*Child<QTimer>(form, "TimerSearchPort"), [&] { form.TryNextPort(); });
 
     QCOMPARE(button->text(), QStringLiteral("Поиск"));
     QVERIFY(!f.P().Com.IsOpen());

@@ -132,14 +132,14 @@ void TestFormConnecting::dotsCycle() {
     QFETCH(QString, before);
     TFormConnecting d;
     Child<QLabel>(d, "Label2")->setText(before);
-    d.Timer1Timer();
+    d.AdvanceDots();
     QTEST(Child<QLabel>(d, "Label2")->text(), "after");
 }
 
 void TestFormConnecting::failureLookAndBack() {
     TFormConnecting d;
     d.show();
-    d.Timer1Timer();
+    d.AdvanceDots();
     d.ShowFailure();
     QVERIFY(d.isVisible());
     Look look = LookOf(d);
