@@ -188,6 +188,9 @@ class Device {
         double tubeHz = 148.0, delayUs = 0.0, delayRawUs = 0.0, rawMassFlowKgH = 0.0;
         double boardC = 35.0;
     } live_;
+    // The flow a totaliser or the pulse output counts, by its assignment (1..7, base units;
+    // 0 for no assignment or one beyond the menu).
+    double AssignedFlow(int assign) const;
     bool faultActive_ = false;    // a system or process error is reported
     bool warningActive_ = false;  // a warning is reported
     bool currentSaturated_ = false;

@@ -204,6 +204,18 @@ void Device::Concentration() {
     set(mrCarrierVolumeConcentration, on ? 100.0 * (1.0 - phi) : 0.0);
 }
 
+double Device::AssignedFlow(int assign) const {
+    const double flows[8] = {0.0,
+                             live_.massFlow,
+                             live_.volumeFlow,
+                             live_.corrVolumeFlow,
+                             live_.targetMassFlow,
+                             live_.carrierMassFlow,
+                             live_.targetVolumeFlow,
+                             live_.carrierVolumeFlow};
+    return assign >= 1 && assign <= 7 ? flows[assign] : 0.0;
+}
+
 void Device::Totalisers() {
     const double dt = kTickSeconds;
     for (int k = 0; k < 4; ++k) {
@@ -214,16 +226,8 @@ void Device::Totalisers() {
             t = Total{};
             t.assign = assign;
         }
-        const double flows[8] = {0.0,
-                                 live_.massFlow,
-                                 live_.volumeFlow,
-                                 live_.corrVolumeFlow,
-                                 live_.targetMassFlow,
-                                 live_.carrierMassFlow,
-                                 live_.targetVolumeFlow,
-                                 live_.carrierVolumeFlow};
         if (assign >= 1 && assign <= 7 && regs_[Idx(base + kTotState)] == 0) {
-            double f = flows[assign];
+            double f = AssignedFlow(assign);
             bool count = true;
             if (faultActive_) {
                 // SumFailsafeMode: 0 stop, 1 go on with the last good flow, 2 ignore.

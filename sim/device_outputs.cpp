@@ -94,20 +94,13 @@ void Device::Outputs() {
             }
         } else {
             const int assign = regs_[mrPFSp_Assign];
-            const double flows[8] = {0.0,
-                                     live_.massFlow,
-                                     live_.volumeFlow,
-                                     live_.corrVolumeFlow,
-                                     live_.targetMassFlow,
-                                     live_.carrierMassFlow,
-                                     live_.targetVolumeFlow,
-                                     live_.carrierVolumeFlow};
             const Quantity q = TotalQuantity(assign);
             const int unitReg = q == Quantity::Mass     ? mrUnitMass
                                 : q == Quantity::Volume ? mrUnitVolume
                                                         : mrUnitCorrVolume;
-            double rate =
-                assign >= 1 && assign <= 7 ? FromBase(q, regs_[Idx(unitReg)], flows[assign]) : 0.0;
+            double rate = assign >= 1 && assign <= 7
+                              ? FromBase(q, regs_[Idx(unitReg)], AssignedFlow(assign))
+                              : 0.0;
             switch (regs_[mrPFSp_Mode]) {
                 case 0:
                     rate = std::max(rate, 0.0);

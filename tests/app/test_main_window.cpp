@@ -10,6 +10,7 @@
 #include "connect/form_setup_com.h"
 #include "link/modbus_rtu.h"
 #include "session/program.h"
+#include "tests/support/broken_file.h"
 #include "tests/support/journal_lines.h"
 #include "tests/support/sim_process.h"
 
@@ -22,18 +23,8 @@
 #include <QTimer>
 
 #include <memory>
-#include <stdexcept>
 
 namespace tarvix {
-namespace {
-
-// A file-mode stand-in whose first read breaks the worker's loop.
-struct BrokenFile : FileTransactions {
-    std::uint8_t FileRead(ModbusList&, int) override { throw std::runtime_error("broken"); }
-    std::uint8_t FileWrite(ModbusList&, int) override { return 0; }
-};
-
-}  // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -150,7 +141,7 @@ class TestMainWindow : public QObject {
 
     void deadWorkerIsReportedOnceAndStopsCommunication() {
         Launch();
-        BrokenFile broken;
+        testing::BrokenFile broken;
         p_->Worker.File = &broken;
         p_->Worker.WorkMode = kModeFile;
         ModbusList& op = p_->Lists->OpList;

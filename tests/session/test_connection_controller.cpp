@@ -11,6 +11,7 @@
 #include "session/connection_controller.h"
 #include "session/poll_requests.h"
 #include "session/program.h"
+#include "tests/support/broken_file.h"
 #include "tests/support/journal_lines.h"
 #include "tests/support/sim_process.h"
 
@@ -20,7 +21,6 @@
 
 #include <atomic>
 #include <memory>
-#include <stdexcept>
 #include <thread>
 
 namespace tarvix {
@@ -78,12 +78,6 @@ struct TestLine : LineControl {
         p.Com.SetBaudRate(p.Settings.ReadInteger(s, QStringLiteral("BaudRate"), 115200));
         p.Com.AnsDelay = 100;
     }
-};
-
-// A file-mode stand-in whose first read breaks the worker's loop.
-struct BrokenFile : FileTransactions {
-    std::uint8_t FileRead(ModbusList&, int) override { throw std::runtime_error("broken"); }
-    std::uint8_t FileWrite(ModbusList&, int) override { return 0; }
 };
 
 }  // namespace
@@ -274,7 +268,7 @@ class TestConnectionController : public QObject {
     // and the death is reported once.
     void dyingWorkerIsNeverSuccess() {
         Make(true);
-        BrokenFile broken;
+        testing::BrokenFile broken;
         p_->Worker.File = &broken;
         p_->Worker.WorkMode = kModeFile;
         QSignalSpy died(c_.get(), &ConnectionController::WorkerDied);
