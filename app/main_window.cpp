@@ -197,6 +197,7 @@ void TForm1::FormShow() {
     ui_->MenuAll->setChecked(true);
     descriptors_->Build(p_.LangIndex);
     InstallPageHooks();
+    InstallStatusHooks();
     SetTreeCaptions(p_.LangIndex);
     PruneTree();
     SelectNode(0);

@@ -123,6 +123,12 @@ class TForm1 : public QMainWindow {
     QWidget* PageWidget(int page) const;
     void RefreshIndicatorField(QComboBox* selector, QLabel* value, QLabel* unit);
     void RefreshIndicatorFields();
+    void InstallStatusHooks();
+    // Lamp, count and marks for a list with the errors or indicator flag; the message list
+    // too for the errors flag.
+    void ShowDeviceStatus(std::uint16_t flag);
+    void HighlightLabelErr();
+    void ShowMicroSwitches();
 
     Program& p_;
     std::unique_ptr<Ui::TForm1> ui_;

@@ -7,6 +7,7 @@
 #include "connect/form_connecting.h"
 #include "connect/form_setup_com.h"
 #include "link/modbus_rtu.h"
+#include "pages/status_display.h"
 #include "session/program.h"
 #include "ui_main_window.h"
 
@@ -120,7 +121,7 @@ void TForm1::ResetIndicator() {
          {ui_->LabelF1Units, ui_->LabelF1MixUnits, ui_->LabelF2Units, ui_->LabelF2MixUnits}) {
         l->setText(QStringLiteral("- - - - -"));
     }
-    ui_->ShapeErrorI->setStyleSheet(QStringLiteral("background-color: white;"));
+    ShowStatusLamp(ui_->ShapeErrorI, kStatusWhite);
     ui_->LabelErrCntI->setText(QStringLiteral("0"));
     for (QLabel* l : {ui_->LabelSE, ui_->LabelSW, ui_->LabelPE, ui_->LabelPW}) l->setEnabled(false);
 }

@@ -147,9 +147,20 @@ void TForm1::InstallPageHooks() {
     // waiting to be saved: pressing "Да" takes the focus away before the save reads it. The
     // unit and visibility rules of the other handlers belong to the pages that own them.
     values.RunHandler = [this](OnShow handler, int mr) {
-        if (handler != OnShow::CountDownRefresh) return;
-        auto* edit = findChild<QLineEdit*>(QStringLiteral("EditPFSp_CountDownH"));
-        if (edit && !edit->hasFocus() && ControlTag(edit) != 1) descriptors_->ShowValue(mr, true);
+        switch (handler) {
+            case OnShow::CountDownRefresh: {
+                auto* edit = findChild<QLineEdit*>(QStringLiteral("EditPFSp_CountDownH"));
+                if (edit && !edit->hasFocus() && ControlTag(edit) != 1)
+                    descriptors_->ShowValue(mr, true);
+                return;
+            }
+            case OnShow::HighlightLabelErr:
+                return HighlightLabelErr();
+            case OnShow::ShowMicroSwitches:
+                return ShowMicroSwitches();
+            default:
+                return;
+        }
     };
 
     // Each selector refreshes its own field at once.
@@ -173,6 +184,7 @@ void TForm1::InstallPageHooks() {
     };
     d.Refresh = [this](std::uint16_t flag) {
         if (flag == kFlagIndicator) RefreshIndicatorFields();
+        if (flag == kFlagIndicator || flag == kFlagErrors) ShowDeviceStatus(flag);
     };
 }
 

@@ -17,9 +17,16 @@ struct Entry {
 // Keep sorted by number: lookups are binary searches.
 constexpr Entry kStrings[] = {
     {0, QT_TRANSLATE_NOOP("Strings", "Сервисная программа Сортан Квирон")},
+    {1, QT_TRANSLATE_NOOP("Strings", "Предупреждение процесса")},
+    {2, QT_TRANSLATE_NOOP("Strings", "Предупреждение системы")},
+    {3, QT_TRANSLATE_NOOP("Strings", "Ошибка процесса")},
+    {4, QT_TRANSLATE_NOOP("Strings", "Ошибка системы")},
     {5, QT_TRANSLATE_NOOP("Strings", "Расходомер отключен")},
     {6, QT_TRANSLATE_NOOP("Strings", "Расходомер подключен")},
     {7, QT_TRANSLATE_NOOP("Strings", "Работа с файлом конфигурации")},
+    {9, QT_TRANSLATE_NOOP("Strings", "Тип события")},
+    {10, QT_TRANSLATE_NOOP("Strings", "№")},
+    {11, QT_TRANSLATE_NOOP("Strings", "Событие")},
     {115,
      QT_TRANSLATE_NOOP("Strings", "Превышен интервал ожидания при обмене данными с расходомером.")},
     {116, QT_TRANSLATE_NOOP("Strings", "Нет ответа от расходомера")},

@@ -10,9 +10,17 @@ namespace tarvix {
 // Numbers of the strings the program's own code shows or journals, by what they say.
 enum StrId : int {
     kStrProgramTitle = 0,
+    // The event types of the device's messages and the message list's column headers.
+    kStrProcessWarning = 1,     // "Предупреждение процесса"
+    kStrSystemWarning = 2,      // "Предупреждение системы"
+    kStrProcessError = 3,       // "Ошибка процесса"
+    kStrSystemError = 4,        // "Ошибка системы"
     kStrDisconnected = 5,       // "Расходомер отключен"
     kStrConnected = 6,          // "Расходомер подключен"
     kStrFileMode = 7,           // "Работа с файлом конфигурации"
+    kStrEventType = 9,          // "Тип события"
+    kStrEventNumber = 10,       // "№"
+    kStrEvent = 11,             // "Событие"
     kStrExchangeTimeout = 115,  // the list overran its budget
     kStrNoAnswer = 116,         // "Нет ответа от расходомера"
     kStrWrittenToDevice = 119,  // "Новые значения успешно записаны в память расходомера."

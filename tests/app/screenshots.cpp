@@ -76,6 +76,17 @@ int main(int argc, char** argv) {
         form->grab().save(out + QLatin1Char('/') + QString::fromLatin1(s.file) +
                           QStringLiteral(".png"));
     }
+    // The Errors page with messages of each type held by the device.
+    for (const char* notice : {"1 0x8000", "2 0x2001", "3 0x4000", "4 0x1005"})
+        sim.Command(QStringLiteral("notice ") + QLatin1String(notice));
+    sim.Command(QStringLiteral("hold Err 35"));
+    form->SelectNode(5);  // "Сообщения"
+    form->OpenSelectedNode();
+    QTest::qWait(2500);
+    form->grab().save(out + QStringLiteral("/page_errors.png"));
+    sim.Command(QStringLiteral("notice clear"));
+    sim.Command(QStringLiteral("hold clear"));
+
     form->close();
     return 0;
 }
