@@ -29,8 +29,8 @@ std::vector<int> Range(int lo, int hi) {
     return values;
 }
 
-// The assignment of a group whose other controls only make sense for some values: with hide,
-// "Не используется" (0) leaves the assignment row alone.
+// A rule over every control of an assignment's group box but the assignment's own row (and
+// those kept besides): shown, or hidden, for the given assignments.
 VisibilityRule AllButAssignment(const QString& stem, bool show, std::vector<int> values,
                                 const QStringList& alsoKept = {}) {
     return {QLatin1String("Combo") + stem, show, RuleScope::GroupExcept, ComboRow(stem) + alsoKept,
