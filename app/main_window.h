@@ -31,6 +31,7 @@ struct Program;
 class Descriptors;
 class TFormSetupCom;
 class TFormConnecting;
+class UnitRules;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
 // members do nothing.
@@ -58,6 +59,7 @@ class TForm1 : public QMainWindow {
     void SetDialogs(TFormSetupCom* setupCom, TFormConnecting* connecting);
     PageHooks& Hooks() { return hooks_; }
     Descriptors& Values() { return *descriptors_; }
+    UnitRules& Units() { return *units_; }
     Program& program() { return p_; }
     ConnectionController& Connection() { return *connection_; }
 
@@ -119,6 +121,7 @@ class TForm1 : public QMainWindow {
     void HandleError(const std::exception& e);
     void ShowDeadWorker();
     void InstallPageHooks();
+    void InstallUnitRules();
     void AnyEditChange(QWidget* sender);
     QWidget* PageWidget(int page) const;
     void RefreshIndicatorField(QComboBox* selector, QLabel* value, QLabel* unit);
@@ -134,6 +137,7 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<ConnectionController> connection_;
     std::unique_ptr<Descriptors> descriptors_;
+    std::unique_ptr<UnitRules> units_;
     QPointer<TFormSetupCom> setupCom_;
     QPointer<TFormConnecting> connecting_;
     QAction* modeItem_ = nullptr;  // the mode item that carries the check mark

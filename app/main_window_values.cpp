@@ -7,6 +7,7 @@
 #include "model/register_ids.h"
 #include "pages/forms/page_forms.h"
 #include "pages/page_requests.h"
+#include "pages/unit_rules.h"
 #include "pages/value_service.h"
 #include "session/program.h"
 #include "ui_main_window.h"
@@ -142,24 +143,22 @@ void TForm1::InstallPageHooks() {
         return static_cast<int>(WritePage(PageName(page), controls, true, ctx));
     };
 
-    // After-display handlers. The count-down edit follows the device also for poll results,
-    // but not while the user is typing a new count into it, nor once a typed count is
-    // waiting to be saved: pressing "Да" takes the focus away before the save reads it. The
-    // unit and visibility rules of the other handlers belong to the pages that own them.
+    // After-display handlers, each run by the owner of its controls.
+    InstallUnitRules();
     values.RunHandler = [this](OnShow handler, int mr) {
         switch (handler) {
-            case OnShow::CountDownRefresh: {
-                auto* edit = findChild<QLineEdit*>(QStringLiteral("EditPFSp_CountDownH"));
-                if (edit && !edit->hasFocus() && ControlTag(edit) != 1)
-                    descriptors_->ShowValue(mr, true);
-                return;
-            }
+            case OnShow::CountDownRefresh:
+                units_->RefreshCountDown(mr);
+                break;
             case OnShow::HighlightLabelErr:
-                return HighlightLabelErr();
+                HighlightLabelErr();
+                break;
             case OnShow::ShowMicroSwitches:
-                return ShowMicroSwitches();
+                ShowMicroSwitches();
+                break;
             default:
-                return;
+                units_->Run(handler, UnitRules::Cause::Shown);
+                break;
         }
     };
 

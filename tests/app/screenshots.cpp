@@ -6,6 +6,7 @@
 #include "app/navigation.h"
 #include "base/string_table.h"
 #include "connect/form_setup_com.h"
+#include "model/register_ids.h"
 #include "session/program.h"
 #include "tests/support/sim_process.h"
 
@@ -17,6 +18,8 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -87,6 +90,39 @@ int main(int argc, char** argv) {
     sim.Command(QStringLiteral("notice clear"));
     sim.Command(QStringLiteral("hold clear"));
 
+    // The groups a combo decides: a status output on a limit value and on a totaliser's
+    // limit (its unit list is the totaliser's), a totaliser counting nothing and mass.
+    {
+        using Words = std::vector<std::pair<int, int>>;
+        const struct {
+            Words device;
+            int node;
+            const char* file;
+        } decided[] = {
+            {{{tarvix::mrDOs_Assign, 6}, {tarvix::mrDOs_Unit, 5}}, 21, "page_status_output_limit"},
+            {{{tarvix::mrSumAssign2, 2}, {tarvix::mrDOs_Assign, 13}, {tarvix::mrDOs_Unit, 1}},
+             21,
+             "page_status_output_totaliser"},
+            {{{tarvix::mrSumAssign4, 0}}, 14, "page_totaliser_unused"},
+            {{{tarvix::mrSumAssign4, 1}, {tarvix::mrSumUnit4, 1}}, 14, "page_totaliser_mass"},
+        };
+        for (const auto& d : decided) {
+            for (const auto& [reg, value] : d.device)
+                sim.Command(QStringLiteral("set %1 %2").arg(reg).arg(value));
+            for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+                if ((*it)->data(0, Qt::UserRole).toInt() != d.node || !(*it)->parent()) continue;
+                if (!(*it)->parent()->isExpanded()) {
+                    (*it)->parent()->setExpanded(true);
+                    QTest::qWait(1500);
+                }
+            }
+            form->SelectNode(d.node);
+            form->OpenSelectedNode();
+            QTest::qWait(1500);
+            form->grab().save(out + QLatin1Char('/') + QString::fromLatin1(d.file) +
+                              QStringLiteral(".png"));
+        }
+    }
     form->close();
     return 0;
 }

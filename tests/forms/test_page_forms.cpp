@@ -7,6 +7,7 @@
 #include "model/param_table.h"
 #include "pages/forms/page_forms.h"
 #include "pages/page_requests.h"
+#include "pages/unit_rule_tables.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -302,6 +303,37 @@ class TestPageForms : public PageFormsFixture {
             QWidget* w = Find(page, c);
             QVERIFY2(w != nullptr, qPrintable(c));
             QCOMPARE(w->parentWidget(), decider->parentWidget());
+        }
+    }
+
+    // The controls the deciding combos' rules name sit in the combo's own group box, and the
+    // unit lists are refilled into combos: a name the forms lack would silently do nothing.
+    void groupRulesNameControlsOfTheirGroup() {
+        const auto find = [this](const QString& name) { return root_.findChild<QWidget*>(name); };
+        for (const GroupHandler& h : GroupHandlers()) {
+            QWidget* decider = find(h.Control);
+            QVERIFY2(qobject_cast<QComboBox*>(decider), qPrintable(h.Control));
+            for (const VisibilityRule& rule : h.Rules) {
+                const QWidget* combo = find(rule.Combo);
+                QVERIFY2(qobject_cast<const QComboBox*>(combo) &&
+                             qobject_cast<QGroupBox*>(combo->parentWidget()),
+                         qPrintable(rule.Combo));
+                for (const QString& name : rule.Controls) {
+                    const QWidget* w = find(name);
+                    QVERIFY2(w && w->parentWidget() == combo->parentWidget(), qPrintable(name));
+                }
+            }
+            if (!h.Units) continue;
+            const QWidget* unit = find(h.Units->Unit);
+            QVERIFY2(qobject_cast<const QComboBox*>(unit) &&
+                         unit->parentWidget() == decider->parentWidget(),
+                     qPrintable(h.Units->Unit));
+            QVERIFY2(qobject_cast<QComboBox*>(find(h.Units->Source)), qPrintable(h.Units->Source));
+        }
+        for (int assign = 0; assign < 20; ++assign) {
+            if (const auto source = WatchedTotaliser(assign)) {
+                QVERIFY(qobject_cast<QComboBox*>(find(QString::fromLatin1(source->AssignCombo))));
+            }
         }
     }
 
