@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "connect/form_connecting.h"
 #include "connect/form_setup_com.h"
+#include "tools/form_reg_dump.h"
 
 namespace tarvix {
 
@@ -11,7 +12,7 @@ std::unique_ptr<TForm1> CreateMainWindows(Program& program) {
     auto form = std::make_unique<TForm1>(program);
     TForm1* owner = form.get();
     auto* setupCom = new TFormSetupCom(program, owner);
-    new PlaceholderDialog(QStringLiteral("TFormRegDump"), QStringLiteral("Дамп регистров"), owner);
+    auto* regDump = new TFormRegDump(program, owner);
     new PlaceholderDialog(QStringLiteral("TFormLogFiles"), QStringLiteral("Файлы журнала"), owner);
     new PlaceholderDialog(QStringLiteral("TFormCurCalibr"),
                           QStringLiteral("Мастер калибровки токового выхода"), owner);
@@ -21,6 +22,7 @@ std::unique_ptr<TForm1> CreateMainWindows(Program& program) {
     new PlaceholderDialog(QStringLiteral("TFormDspRegDump"), QStringLiteral("Дамп DspEeprom"),
                           owner);
     form->SetDialogs(setupCom, connecting);
+    form->SetToolDialogs(regDump);
     return form;
 }
 

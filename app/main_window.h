@@ -31,6 +31,7 @@ struct Program;
 class Descriptors;
 class TFormSetupCom;
 class TFormConnecting;
+class TFormRegDump;
 class UnitRules;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
@@ -57,6 +58,7 @@ class TForm1 : public QMainWindow {
 
     // The dialogs the window uses, created after it (program entry order).
     void SetDialogs(TFormSetupCom* setupCom, TFormConnecting* connecting);
+    void SetToolDialogs(TFormRegDump* regDump);
     PageHooks& Hooks() { return hooks_; }
     Descriptors& Values() { return *descriptors_; }
     UnitRules& Units() { return *units_; }
@@ -71,6 +73,8 @@ class TForm1 : public QMainWindow {
     void KeepSwitchOfflineChoice();
     // Runs action once the device is connected, after asking the user whether to connect.
     void ConnectFirst(std::function<void()> action);
+    // "Дамп регистров...": the dump dialog, online only (otherwise after connecting).
+    void OpenRegDump();
     // The file mode display: the menu mark and the file's name in the status bar.
     void ShowFileMode(const QString& fileName);
 
@@ -140,6 +144,7 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<UnitRules> units_;
     QPointer<TFormSetupCom> setupCom_;
     QPointer<TFormConnecting> connecting_;
+    QPointer<TFormRegDump> regDump_;
     QAction* modeItem_ = nullptr;  // the mode item that carries the check mark
     PageHooks hooks_;
     MessageBoxFunction message_;

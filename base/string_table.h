@@ -28,6 +28,7 @@ enum StrId : int {
     kStrPollOverrun = 121,      // the poll cycle did not finish within the interval
     kStrSomeDataMissing = 122,  // "Не все данные получены."
     kStrGoOfflineFirst = 123,   // the settings need the offline mode
+    kStrChecksumError = 125,    // "Ошибка контрольной суммы"
     kStrProgramEnd = 127,       // "Завершение программы"
     kStrConnectFirst = 140,  // "Расходомер не подключен. Желаете подключить расходомер?"
     kStrPollIntervalPrompt = 143,    // "Задайте интервал опроса, мс"
@@ -44,7 +45,20 @@ enum StrId : int {
     kStrPortClosed = 409,
     kStrSearch = 410,       // the search buttons' caption
     kStrUseThisPort = 411,  // "Использовать данный порт?"
-    kStrAbort = 707,        // a running search's button caption
+    // The register dump dialog.
+    kStrDumpReading = 700,      // "Чтение из РМ..."
+    kStrDumpError = 701,        // "Ошибка"
+    kStrDumpAborted = 702,      // "Прервано"
+    kStrDumpDone = 703,         // "Выполнено"
+    kStrDumpReadingFile = 704,  // "Чтение из файла..."
+    kStrDumpChecksumError = 705,
+    kStrDumpWriting = 706,  // "Запись в РМ..."
+    kStrAbort = 707,        // "Прервать": a running search's or transfer's button caption
+    kStrDumpClose = 708,    // "Закрыть"
+    kStrDumpIdle = 709,     // "ожидание"
+    kStrCheckFramJumper = 710,     // appended to a refused write of registers 1300..1399
+    kStrDumpFileNotWritten = 711,  // the dump file could not be written
+    kStrDumpFileUnreadable = 712,  // the chosen file cannot be read
     // The texts of the result codes: the device's exceptions, then the line's failures.
     kStrIllegalFunction = 800,
     kStrIllegalAddress = 801,

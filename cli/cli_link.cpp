@@ -45,6 +45,9 @@ QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com) {
     com.Parity = parity;
     com.StopBits = sb == QLatin1String("2") ? kStopBitsTwo : kStopBitsOne;
     com.AnsDelay = static_cast<std::uint16_t>(timeout);
+    // Nothing is displayed between two requests here: the next one goes out after the line's
+    // inter-frame silence, not after the program's longer pause.
+    com.AfterAnswerPause = com.InterFrameMicros();
     return {};
 }
 

@@ -2,6 +2,7 @@
 // transmitter over the same link code as the program: read and write holding registers,
 // read and write one parameter by name as the pages show it, and list the parameter table.
 #include "cli/cli_link.h"
+#include "cli/dump_command.h"
 #include "cli/exit_codes.h"
 #include "cli/param_command.h"
 #include "cli/params_command.h"
@@ -14,6 +15,8 @@
 #include <QTextStream>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 
@@ -38,6 +41,17 @@ Commands:
                           display format of the value; an enumerated value as its menu item
                           and number (SumUnit1 = "т" (2)). A measuring-module parameter is
                           read through the module (function 0xAC).
+  dump FILE               Read every register of the parameter table (21 block reads, as
+                          the program's register dump) into FILE: [UserRegs] with CheckSum,
+                          [Config] DateTime; Windows-1251, CR LF. The file opens in the
+                          program's file mode and restores into a device.
+  restore FILE            Check FILE's checksum, then write every parameter this edition may
+                          change, one request each. A file that fails its checksum is refused
+                          before anything is sent. A value the device refuses is reported by
+                          name and the others are still written; the end says how many failed.
+  diff A B                Compare two dump or configuration files parameter by parameter:
+                          one line per difference, name, tab, value in A, tab, value in B.
+                          Exit code 5 when they differ.
   set NAME VALUE          Write one parameter and print it as read back. VALUE is taken as the
                           page's control takes it: a number with "." or "," as decimal point,
                           a word in its display format (CalibrationYY: 2024), a menu item by
@@ -67,6 +81,8 @@ Exit codes:
      read-only in this edition (the message says what)
   2  the port could not be opened
   3  a transaction failed: the result text and code are printed on standard error
+  4  a file could not be read, failed its checksum, or could not be written
+  5  diff: the files differ
 
 Examples:
   tarvix-cli read --port /dev/ttyUSB0 --baud 19200 300 12
@@ -151,11 +167,14 @@ int main(int argc, char** argv) {
                                     QStringLiteral("get, set: print the value's number alone."));
     const QCommandLineOption verboseOpt(
         QStringLiteral("verbose"),
-        QStringLiteral("get, set: also print title, registers, access, format, menu and unit."));
+        QStringLiteral("get, set: also print title, registers, access, format, menu and unit. "
+                       "dump, restore: print what was moved and the pass's time on standard "
+                       "error."));
     parser.addOptions(
         {portOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt, rawOpt, verboseOpt});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("read, write, get, set or params"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("read, write, get, set, params, dump, restore or diff"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("see Commands"),
                                  QStringLiteral("[arguments...]"));
     parser.process(app);
@@ -167,8 +186,18 @@ int main(int argc, char** argv) {
         QTextStream out(stdout);
         return tarvix::RunParamsCommand(out);
     }
+    // The pages show and read numbers with the system's decimal separator.
+    const QString point = QLocale::system().decimalPoint();
+    const QChar decimalSep = point.isEmpty() ? QLatin1Char('.') : point.front();
+    if (command == QLatin1String("diff")) {
+        if (args.size() != 3) return Fail(kExitUsage, QStringLiteral("usage: diff A B"));
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return tarvix::cli::RunDiff(args[1], args[2], decimalSep, out, err);
+    }
     const bool byName = command == QLatin1String("get") || command == QLatin1String("set");
-    if (command != QLatin1String("read") && command != QLatin1String("write") && !byName) {
+    const bool dump = command == QLatin1String("dump") || command == QLatin1String("restore");
+    if (command != QLatin1String("read") && command != QLatin1String("write") && !byName && !dump) {
         return Fail(kExitUsage, QStringLiteral("unknown command '%1'; see --help").arg(command));
     }
 
@@ -184,6 +213,24 @@ int main(int argc, char** argv) {
         return Fail(kExitUsage, err);
     }
 
+    if (dump) {
+        if (args.size() != 2)
+            return Fail(kExitUsage, QStringLiteral("usage: %1 FILE").arg(command));
+        tarvix::cli::DumpOptions d;
+        d.File = args[1];
+        // The progress line is for a person watching; a pipe or a file gets none.
+        d.Progress = isatty(fileno(stdout)) != 0;
+        d.Verbose = parser.isSet(verboseOpt);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        const auto openPort = [&com]() -> QString {
+            if (com.OpenPort()) return {};
+            return QStringLiteral("cannot open port %1: %2").arg(com.PortName, com.LastError());
+        };
+        return command == QLatin1String("dump")
+                   ? tarvix::cli::RunDump(d, com, openPort, out, err)
+                   : tarvix::cli::RunRestore(d, com, openPort, out, err);
+    }
     if (byName) {
         tarvix::cli::ParamCommand c;
         c.Set = command == QLatin1String("set");
@@ -197,9 +244,7 @@ int main(int argc, char** argv) {
         if (c.Set) c.Value = args[2];
         c.Raw = parser.isSet(rawOpt);
         c.Verbose = parser.isSet(verboseOpt);
-        // The pages show and read numbers with the system's decimal separator.
-        const QString point = QLocale::system().decimalPoint();
-        c.DecimalSep = point.isEmpty() ? QLatin1Char('.') : point.front();
+        c.DecimalSep = decimalSep;
         QTextStream out(stdout);
         QTextStream err(stderr);
         return tarvix::cli::RunParamCommand(

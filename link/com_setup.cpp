@@ -27,6 +27,14 @@ void ComSetup::SetBaudRate(std::int32_t baud) {
     CharTime = static_cast<std::uint8_t>(CharTimeFor(baud));
 }
 
+std::chrono::microseconds ComSetup::InterFrameMicros() const {
+    // A character is a start bit, 8 data bits, the parity bit if any and the stop bits.
+    const int bits = 1 + 8 + (Parity == kParityNone ? 0 : 1) + (StopBits == kStopBitsTwo ? 2 : 1);
+    constexpr double kSilenceChars = 3.5;
+    const double us = kSilenceChars * bits * 1e6 / (BaudRate > 0 ? BaudRate : kDefaultBaud);
+    return std::chrono::microseconds(static_cast<long long>(us + 0.5));
+}
+
 std::shared_ptr<SerialDevice> ComSetup::Handle() const {
     std::lock_guard lock(handleMutex_);
     return handle_;

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -38,12 +39,18 @@ class ComSetup {
     std::uint16_t AnsDelay = kDefaultAnsDelayMs;
     std::uint8_t CharTime = CharTimeFor(kDefaultBaud);
     std::uint8_t Address = 1;
+    // The pause after a good answer before the next request may go out. The program keeps
+    // 2 ms, which its worker's pacing is tuned to; a master that sends back to back (the
+    // command line) keeps only the line's inter-frame silence (InterFrameMicros).
+    std::chrono::microseconds AfterAnswerPause{2000};
 
     std::array<std::uint8_t, kFrameMax> TxBuf{};
     std::array<std::uint8_t, kFrameMax> RxBuf{};
 
     // Sets BaudRate and the CharTime that goes with it.
     void SetBaudRate(std::int32_t baud);
+    // The 3.5 characters of silence that end a Modbus RTU frame at the current settings.
+    std::chrono::microseconds InterFrameMicros() const;
 
     // Opens PortName with the settings above. False, with the handle left empty and the
     // reason kept in LastError(), when the port is missing, busy or not a serial device.

@@ -259,7 +259,7 @@ std::uint8_t ExecuteTransaction(ComSetup& com, ModbusList& L) {
     const std::uint8_t r = ClassifyAnswer(func, com.RxBuf.data(), got, expected, com.Address);
     if (r != kResultOk) return r;
     StoreAnswer(L, e, com.RxBuf.data(), got, NowStamp());
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    std::this_thread::sleep_for(com.AfterAnswerPause);
     return kResultOk;
 }
 

@@ -114,6 +114,20 @@ bool ConnectionController::Connect() {
     return true;
 }
 
+bool ConnectionController::PauseForTool() { return StopCycles() && ListsIdle(); }
+
+void ConnectionController::ResumeAfterTool() {
+    try {
+        if (!p_.WaitOpList()) {
+            p_.Lists->OpList.Abort.store(1, std::memory_order_release);
+            opAbandoned_ = true;
+        }
+    } catch (const UserError&) {
+        return;
+    }
+    if (WorkMode() == kModeOnline) pollTimer_.start();
+}
+
 bool ConnectionController::StopCycles() {
     pending_ = nullptr;
     pollTimer_.stop();

@@ -126,6 +126,13 @@ class ConnectionController : public QObject {
     // False, with the timers stopped and the death reported once, when the worker has died.
     bool CheckWorker();
 
+    // A modal tool (the register dump) drives the operation list itself: both cycles stop
+    // and both lists are waited for. False when the worker has died or a list did not come
+    // back within its bounded wait (the tool must not start then).
+    bool PauseForTool();
+    // The tool has closed: a request it left running is waited for, polling goes on.
+    void ResumeAfterTool();
+
     QTimer& PollTimer() { return pollTimer_; }
     QTimer& OperationTimer() { return opTimer_; }
     QTimer& RetryTimer() { return retryTimer_; }
