@@ -11,7 +11,7 @@
 #include "pages/value_service.h"
 #include "session/program.h"
 #include "tests/support/journal_lines.h"
-#include "tests/support/sim_process.h"
+#include "tests/support/window_harness.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -29,75 +29,29 @@ namespace tarvix {
 class TestPages : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    testing::SimProcess sim_{7};
-    std::unique_ptr<Program> p_;
-    std::unique_ptr<TForm1> form_;
-    QStringList messages_;
+    testing::WindowHarness w_;
+    Program* p_ = nullptr;
+    TForm1* form_ = nullptr;
+    testing::SimProcess* sim_ = nullptr;
 
-    bool Journalled(const QString& text) const {
-        return testing::Journalled(p_->JournalList, text);
-    }
-    bool Idle() const {
-        return p_->Lists->OpList.Idle() && !p_->Lists->OpList.Busy.load() &&
-               !form_->Connection().OperationTimer().isActive() &&
-               !form_->Connection().RetryTimer().isActive();
-    }
-    // Clicks the tree node and waits for its page.
-    bool Open(int node) {
-        auto* tree = form_->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
-        // Open the way a user does: the parents are expanded first (an output's parent reads
-        // its own page before it opens).
-        QTreeWidgetItem* item = nullptr;
-        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-            if ((*it)->data(0, Qt::UserRole).toInt() == node) item = *it;
-        }
-        if (!item) return false;
-        QList<QTreeWidgetItem*> parents;
-        for (QTreeWidgetItem* up = item->parent(); up; up = up->parent()) parents.prepend(up);
-        for (QTreeWidgetItem* up : parents) {
-            if (up->isExpanded()) continue;
-            up->setExpanded(true);
-            if (!QTest::qWaitFor([&] { return Idle() && up->isExpanded(); }, 10000)) return false;
-        }
-        form_->SelectNode(node);
-        if (tree->currentItem() == nullptr) return false;
-        form_->OpenSelectedNode();
-        const int page = NodePage(node, p_->Image);
-        return QTest::qWaitFor([&] { return Idle() && form_->ActivePage() == page; }, 10000);
-    }
+    bool Journalled(const QString& text) const { return w_.Journalled(text); }
+    bool Idle() const { return w_.Idle(); }
+    bool Open(int node) { return w_.Open(node); }
     template <typename T>
     T* Find(const char* name) const {
-        return form_->findChild<T*>(QString::fromLatin1(name));
+        return w_.Find<T>(name);
     }
-    int SimWord(int reg) const {
-        const QString reply = sim_.Command(QStringLiteral("getw %1").arg(reg));
-        return reply.section(QLatin1Char(' '), 1, 1).toInt();
-    }
+    int SimWord(int reg) const { return w_.SimWord(reg); }
 
   private Q_SLOTS:
     void initTestCase() {
         QString error;
-        QVERIFY2(sim_.Start({QStringLiteral("--freeze")}, &error), qPrintable(error));
-        p_ = std::make_unique<Program>(dir_.path());
-        p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("ComNumber"),
-                                 sim_.Link());
-        form_ = CreateMainWindows(*p_);
-        const MessageBoxFunction answer = [this](QWidget*, QMessageBox::Icon, const QString& text,
-                                                 QMessageBox::StandardButtons) {
-            messages_ << text;
-            return QMessageBox::Ok;
-        };
-        form_->SetMessageBox(answer);
-        form_->findChild<TFormSetupCom*>()->SetMessageBox(answer);
-        form_->show();
-        form_->GoOnline();
-        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(kStrConnected), 10000);
+        QVERIFY2(w_.Start({QStringLiteral("--freeze")}, &error), qPrintable(error));
+        p_ = &w_.P();
+        form_ = &w_.Form();
+        sim_ = &w_.Sim();
     }
-    void cleanupTestCase() {
-        form_.reset();
-        p_.reset();
-    }
+    void cleanupTestCase() { w_.Stop(); }
 
     void everyPageShowsTheDevicesValues() {
         Descriptors& values = form_->Values();
@@ -182,25 +136,25 @@ class TestPages : public QObject {
                  "200000000 выходит за пределы допустимых значений: -100000000..100000000")},
         };
         for (const auto& c : cases) {
-            messages_.clear();
+            w_.Messages().clear();
             // A good value first, the bad one second: neither is sent.
             shock->setText(QStringLiteral("2"));
             Q_EMIT shock->textEdited(shock->text());
             value->setText(QString::fromLatin1(c.typed));
             Q_EMIT value->textEdited(value->text());
             form_->SavePage();
-            QCOMPARE(messages_.value(0), c.message);
+            QCOMPARE(w_.Messages().value(0), c.message);
             QVERIFY(p_->Lists->OpList.Idle());
             QCOMPARE(p_->Lists->OpList.Len, 0);
             QCOMPARE(SimWord(424), simBefore);
         }
         // A comma is a decimal separator like the point.
-        messages_.clear();
+        w_.Messages().clear();
         QVERIFY(Open(28));
         value->setText(QStringLiteral("1,5"));
         Q_EMIT value->textEdited(value->text());
         form_->SavePage();
-        QVERIFY(messages_.isEmpty());
+        QVERIFY(w_.Messages().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(Idle(), 10000);
         QCOMPARE(p_->Image.ReadFloat(424), 1.5f);
     }
@@ -244,13 +198,13 @@ class TestPages : public QObject {
         QVERIFY(value && shock);
         const float imageBefore = p_->Image.ReadFloat(mrValLowFlow_CutOffH);
         const int simBefore = SimWord(mrValLowFlow_CutOffH);
-        messages_.clear();
+        w_.Messages().clear();
         value->setText(QStringLiteral("2.25"));
         Q_EMIT value->textEdited(value->text());
         shock->setText(QStringLiteral("soon"));
         Q_EMIT shock->textEdited(shock->text());
         form_->SavePage();
-        QCOMPARE(messages_.value(0), QStringLiteral("Недопустимое значение: soon"));
+        QCOMPARE(w_.Messages().value(0), QStringLiteral("Недопустимое значение: soon"));
         QCOMPARE(ControlTag(value), 1);
         QCOMPARE(ControlTag(shock), 1);
         QCOMPARE(p_->Image.ReadFloat(mrValLowFlow_CutOffH), imageBefore);
@@ -260,9 +214,9 @@ class TestPages : public QObject {
         shock->setText(QStringLiteral("3"));
         form_->SavePage();
         QTRY_VERIFY_WITH_TIMEOUT(Idle() && !Find<QWidget>("ButtonSave")->isEnabled(), 10000);
-        QCOMPARE(sim_.Command(QStringLiteral("get %1").arg(mrValLowFlow_CutOffH)),
+        QCOMPARE(sim_->Command(QStringLiteral("get %1").arg(mrValLowFlow_CutOffH)),
                  QStringLiteral("ok 2.25"));
-        QCOMPARE(sim_.Command(QStringLiteral("get %1").arg(mrTimeShockH)), QStringLiteral("ok 3"));
+        QCOMPARE(sim_->Command(QStringLiteral("get %1").arg(mrTimeShockH)), QStringLiteral("ok 3"));
     }
 
     // A word the register cannot hold is refused, not cut to its low 16 bits (70000 would
@@ -273,11 +227,11 @@ class TestPages : public QObject {
         QVERIFY(address);
         const int simBefore = SimWord(mrDevAddr);
         for (const char* typed : {"70000", "-1"}) {
-            messages_.clear();
+            w_.Messages().clear();
             address->setText(QString::fromLatin1(typed));
             Q_EMIT address->textEdited(address->text());
             form_->SavePage();
-            QCOMPARE(messages_.value(0),
+            QCOMPARE(w_.Messages().value(0),
                      QString::fromLatin1(typed) +
                          QStringLiteral(" выходит за пределы допустимых значений: 0..65535"));
             QCOMPARE(p_->Lists->OpList.Len, 0);
@@ -290,7 +244,7 @@ class TestPages : public QObject {
     // The count-down edit follows the device also with poll results, but a count the user
     // typed stays until it is saved or discarded, focus or not ("Да" takes the focus).
     void aTypedCountDownOutlivesThePoll() {
-        QCOMPARE(sim_.Command(QStringLiteral("setf %1 500").arg(mrPFSp_CountDownH)),
+        QCOMPARE(sim_->Command(QStringLiteral("setf %1 500").arg(mrPFSp_CountDownH)),
                  QStringLiteral("ok"));
         QVERIFY(Open(16));  // "Имп/част/статусный 1"
         auto* edit = Find<QLineEdit>("EditPFSp_CountDownH");

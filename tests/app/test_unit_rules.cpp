@@ -10,7 +10,7 @@
 #include "pages/unit_rules.h"
 #include "pages/value_service.h"
 #include "session/program.h"
-#include "tests/support/sim_process.h"
+#include "tests/support/window_harness.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -56,16 +56,12 @@ QStringList Names(const char* blankSeparated) {
 class TestUnitRules : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    testing::SimProcess sim_{7};
-    std::unique_ptr<Program> p_;
-    std::unique_ptr<TForm1> form_;
+    testing::WindowHarness w_;
+    Program* p_ = nullptr;
+    TForm1* form_ = nullptr;
+    testing::SimProcess* sim_ = nullptr;
 
-    bool Idle() const {
-        return p_->Lists->OpList.Idle() && !p_->Lists->OpList.Busy.load() &&
-               !form_->Connection().OperationTimer().isActive() &&
-               !form_->Connection().RetryTimer().isActive();
-    }
+    bool Idle() const { return w_.Idle(); }
     bool Open(const std::vector<int>& nodes) {
         auto* tree = Find<QTreeWidget>("TreeView1");
         for (const int node : nodes) {
@@ -87,14 +83,12 @@ class TestUnitRules : public QObject {
     }
     bool Set(const Words& words) {
         for (const auto& [reg, value] : words) {
-            const QString reply = sim_.Command(QStringLiteral("set %1 %2").arg(reg).arg(value));
+            const QString reply = sim_->Command(QStringLiteral("set %1 %2").arg(reg).arg(value));
             if (reply != QStringLiteral("ok")) return false;
         }
         return true;
     }
-    int SimWord(int reg) const {
-        return sim_.Command(QStringLiteral("getw %1").arg(reg)).section(u' ', 1, 1).toInt();
-    }
+    int SimWord(int reg) const { return w_.SimWord(reg); }
     template <typename T = QWidget>
     T* Find(const QString& name) const {
         return form_->findChild<T*>(name);
@@ -129,26 +123,12 @@ class TestUnitRules : public QObject {
   private Q_SLOTS:
     void initTestCase() {
         QString error;
-        QVERIFY2(sim_.Start({QStringLiteral("--freeze")}, &error), qPrintable(error));
-        p_ = std::make_unique<Program>(dir_.path());
-        p_->Settings.WriteString(QStringLiteral("ComPort"), QStringLiteral("ComNumber"),
-                                 sim_.Link());
-        form_ = CreateMainWindows(*p_);
-        const MessageBoxFunction answer = [](QWidget*, QMessageBox::Icon, const QString& text,
-                                             QMessageBox::StandardButtons) {
-            qWarning("message box: %s", qPrintable(text));
-            return QMessageBox::Ok;
-        };
-        form_->SetMessageBox(answer);
-        form_->findChild<TFormSetupCom*>()->SetMessageBox(answer);
-        form_->show();
-        form_->GoOnline();
-        QTRY_COMPARE_WITH_TIMEOUT(form_->StatusText(1), Str(kStrConnected), 10000);
+        QVERIFY2(w_.Start({QStringLiteral("--freeze")}, &error), qPrintable(error));
+        p_ = &w_.P();
+        form_ = &w_.Form();
+        sim_ = &w_.Sim();
     }
-    void cleanupTestCase() {
-        form_.reset();
-        p_.reset();
-    }
+    void cleanupTestCase() { w_.Stop(); }
 
     // The device's values decide a page as soon as they are read; the user's choice decides
     // it at once and is marked for the save, with a unit the new list lacks. A re-read shows

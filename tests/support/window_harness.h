@@ -54,7 +54,8 @@ class WindowHarness {
     Program& P() { return *p_; }
     TForm1& Form() { return *form_; }
     SimProcess& Sim() { return sim_; }
-    const QStringList& Messages() const { return messages_; }
+    // The texts of the message boxes answered so far (a test may clear them).
+    QStringList& Messages() { return messages_; }
     QString Folder() const { return dir_.path(); }
 
     bool Idle() const {
@@ -98,7 +99,9 @@ class WindowHarness {
         return reply.section(QLatin1Char(' '), 1, 1).toInt();
     }
     // A control channel command that must succeed.
-    bool Sim(const QString& command) const { return sim_.Command(command).startsWith(QStringLiteral("ok")); }
+    bool Sim(const QString& command) const {
+        return sim_.Command(command).startsWith(QStringLiteral("ok"));
+    }
 
   private:
     QTemporaryDir dir_;
