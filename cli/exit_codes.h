@@ -7,5 +7,8 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;        // wrong command line or value; the message says what
 inline constexpr int kExitPort = 2;         // the port could not be opened
 inline constexpr int kExitTransaction = 3;  // a transaction failed (result text on stderr)
+// The configuration file (--file) is missing, too large, fails its checksum, or could not be
+// written.
+inline constexpr int kExitFile = 4;
 
 }  // namespace tarvix::cli
