@@ -1,10 +1,9 @@
 // The configuration file store on files the program did not write: what loads, what is
-// refused, what a file-mode read and write make of them, and writes the disk refuses.
+// refused, what a file-mode read and write make of them, and a write the full disk refuses.
 #include "link/config_file_store.h"
 
 #include "link/protocol.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -147,51 +146,27 @@ TEST(ConfigFileStore, AReadFailsAsAWholeWhereTheFileLacksAKey) {
     }
 }
 
-TEST(ConfigFileStore, AWriteTheDiskRefusesChangesNothingAndTheImageTakesTheFileBack) {
-    std::signal(SIGXFSZ, SIG_IGN);  // a file beyond the size limit fails with EFBIG instead
-    const struct {
-        const char* what;
-        std::function<void(const QString&folder)> refuse, undo;
-    } cases[] = {
-        {"the disk is full",
-         [](const QString&) {
-             const rlimit small{4096, RLIM_INFINITY};
-             setrlimit(RLIMIT_FSIZE, &small);
-         },
-         [](const QString&) {
-             const rlimit none{RLIM_INFINITY, RLIM_INFINITY};
-             setrlimit(RLIMIT_FSIZE, &none);
-         }},
-        {"the folder is gone", [](const QString& f) { QDir(f).removeRecursively(); }, {}},
-        {"a file stands where the folder was",
-         [](const QString& f) {
-             QDir(f).removeRecursively();
-             Put(f, "not a folder");
-         },
-         {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("configs"));
-        ASSERT_TRUE(QDir().mkpath(folder));
-        const QString path = folder + QStringLiteral("/c.mbr");
-        Put(path, FileText(Plain));
-        Store s;
-        ASSERT_TRUE(s.store.Load(path).Loaded);
-        const QByteArray before = Get(path);
+TEST(ConfigFileStore, AWriteTheFullDiskRefusesChangesNothingAndTheImageTakesTheFileBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("c.mbr"));
+    Put(path, FileText(Plain));
+    Store s;
+    ASSERT_TRUE(s.store.Load(path).Loaded);
+    const QByteArray before = Get(path);
+    s.image->ModbusRegs[kReg] = 1234;  // the page's new value, put there before the write
 
-        s.image->ModbusRegs[kReg] = 1234;  // the page's new value, put there before the write
-        c.refuse(folder);
-        auto L = std::make_unique<ModbusList>();
-        EXPECT_EQ(Entry(s.store, kFnWriteHolding, kReg, 1, L.get()), kResultFileNotWritten);
-        const bool stamped = s.store.StampConfigFile(*L);
-        if (c.undo) c.undo(folder);
-        EXPECT_TRUE(stamped) << "nothing was written, so no stamp was due";
-        if (!QFileInfo::exists(path)) continue;
-        EXPECT_EQ(Get(path), before) << "the file is as it was, date included";
-        EXPECT_EQ(s.image->ModbusRegs[kReg], 928) << "the image holds what the file holds";
-    }
+    std::signal(SIGXFSZ, SIG_IGN);  // a file beyond the size limit fails with EFBIG instead
+    const rlimit full{4096, RLIM_INFINITY}, none{RLIM_INFINITY, RLIM_INFINITY};
+    setrlimit(RLIMIT_FSIZE, &full);
+    auto L = std::make_unique<ModbusList>();
+    const std::uint8_t written = Entry(s.store, kFnWriteHolding, kReg, 1, L.get());
+    const bool stamped = s.store.StampConfigFile(*L);
+    setrlimit(RLIMIT_FSIZE, &none);
+
+    EXPECT_EQ(written, kResultFileNotWritten);
+    EXPECT_TRUE(stamped) << "nothing was written, so no stamp was due";
+    EXPECT_EQ(Get(path), before) << "the file is as it was, date included";
+    EXPECT_EQ(s.image->ModbusRegs[kReg], 928) << "the image holds what the file holds";
 }
 
 }  // namespace
