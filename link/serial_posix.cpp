@@ -1,6 +1,7 @@
 #include "serial_posix.h"
 
 #include "link/com_setup.h"
+#include "link/port_problem.h"
 #include "link/serial_baud_linux.h"
 
 #include <QFile>
@@ -47,15 +48,21 @@ std::unique_ptr<PosixSerialDevice> PosixSerialDevice::Open(const QString& path,
         if (fd >= 0) ::close(fd);
         return nullptr;
     };
+    // The port is closed before the problem is looked into, so that a search for the
+    // program holding it does not find this one.
+    auto failWith = [&](int err, int fd) {
+        if (fd >= 0) ::close(fd);
+        return fail(PortProblemText(ClassifyPortError(err, path)), -1);
+    };
     const QByteArray native = QFile::encodeName(path);
     // Non-blocking for good: opening must not wait for carrier, and every read and write
     // waits in poll() under its own time-out, so a stalled line cannot hold the worker.
     const int fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return fail(ErrnoText(errno), -1);
+    if (fd < 0) return failWith(errno, -1);
     if (!::isatty(fd)) return fail(QStringLiteral("not a serial device"), fd);
     // Not shared: the advisory lock keeps out other programs that honour it (and a second
-    // copy of ours); TIOCEXCL refuses further opens by anyone but root.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail(ErrnoText(EBUSY), fd);
+    // copy of ours); TIOCEXCL refuses further opens by anyone but root, with EBUSY.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return failWith(EBUSY, fd);
     ::ioctl(fd, TIOCEXCL);
 
     termios tio{};

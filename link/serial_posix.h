@@ -7,7 +7,8 @@ namespace tarvix {
 
 class PosixSerialDevice final : public SerialDevice {
   public:
-    // Opens and configures the tty at path; nullptr with the reason in *error on failure.
+    // Opens and configures the tty at path; nullptr with the reason in *error on failure,
+    // told as the user can act on it (link/port_problem.h).
     static std::unique_ptr<PosixSerialDevice> Open(const QString& path,
                                                    const LineSettings& settings, QString* error);
     ~PosixSerialDevice() override;
