@@ -103,7 +103,18 @@ PosixSerialDevice::~PosixSerialDevice() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-void PosixSerialDevice::PurgeInput() { ::tcflush(fd_, TCIFLUSH); }
+// A USB adapter pulled out hangs its tty up: reads and writes then fail with EIO (ENODEV
+// with some drivers) and poll() reports a hang-up, for good. A pseudo-terminal whose other
+// side was closed behaves the same way.
+void PosixSerialDevice::NoteError(int error) {
+    if (!IsLineLostError(error)) return;
+    int none = 0;
+    lost_.compare_exchange_strong(none, error, std::memory_order_acq_rel);
+}
+
+void PosixSerialDevice::PurgeInput() {
+    if (::tcflush(fd_, TCIFLUSH) != 0) NoteError(errno);
+}
 
 // The descriptor never blocks: when the line takes no more bytes (EAGAIN), poll() waits for
 // room, and the write gives up with what went out once its time-out is spent.
@@ -118,7 +129,10 @@ int PosixSerialDevice::Write(const std::uint8_t* data, int n) {
             continue;
         }
         if (w < 0 && errno == EINTR) continue;
-        if (w < 0 && errno != EAGAIN) break;
+        if (w < 0 && errno != EAGAIN) {
+            NoteError(errno);
+            break;
+        }
         const int left = budget - ElapsedMs(start);
         if (left <= 0 || !WaitWritable(fd_, left)) break;
     }
@@ -140,10 +154,16 @@ int PosixSerialDevice::Read(std::uint8_t* data, int n, int totalMs, int gapMs) {
             break;
         }
         if (r == 0) break;
-        if (!(p.revents & POLLIN)) break;  // hang-up or error: the line is gone
+        if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) {
+            // Hung up: the device is gone, whatever may still sit in the buffer.
+            NoteError(EIO);
+            break;
+        }
+        if (!(p.revents & POLLIN)) break;
         const ssize_t rd = ::read(fd_, data + got, static_cast<size_t>(n - got));
         if (rd < 0) {
             if (errno == EINTR || errno == EAGAIN) continue;
+            NoteError(errno);
             break;
         }
         if (rd == 0) break;
