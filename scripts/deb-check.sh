@@ -78,6 +78,7 @@ case "${1:-build/release}" in
     ;;
 esac
 say "package $(basename "$deb"): $(stat -c %s "$deb") bytes"
+say "Installed-Size: $(dpkg-deb -f "$deb" Installed-Size) KiB"
 say "Depends: $(dpkg-deb -f "$deb" Depends)"
 # Nothing but the programs and their desktop files: no tests, helpers or benchmarks.
 unexpected=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' |
@@ -133,7 +134,7 @@ run_program() {  # run_program USER HOME
     || return 1
   in_root "data=$home/.local/share/Tarvix/Tarvix
            ls \$data/Logs/*.txt >/dev/null || { echo 'no journal in '\$data; exit 1; }
-           iconv -f CP1251 -t UTF-8 \$data/Logs/*.txt | tail -n 1
+           iconv -f CP1251 -t UTF-8 \$data/Logs/*.txt | tr -d '\\r' | grep -v '^\$' | tail -n 1
            iconv -f CP1251 -t UTF-8 \$data/Logs/*.txt | grep -q 'Завершение программы' \
              || { echo 'the journal has no closing line'; exit 1; }
            extra=\$(ls -A /usr/bin | grep -i -e '^Tarvix.ini' -e '^Logs' -e '^IndicatorLogs' -e '^\.tarvix')
