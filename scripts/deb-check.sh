@@ -7,10 +7,10 @@
 #   scripts/deb-check.sh BUILD_DIR     package another release build
 #   scripts/deb-check.sh FILE.deb      check a package made elsewhere
 #
-# In the root it then runs tarvix-cli --help and tarvix-sim --help, reads registers from the
-# installed simulator with the installed tarvix-cli, and starts tarvix under Xvfb as a normal
-# user and as root, ending it with SIGTERM as a logout would: each time the program's files
-# must land in that user's data folder (~/.local/share/Tarvix/Tarvix), never beside the
+# In the root it then runs tarvix-cli --help and tarvix-sim --help, reads the device address
+# from the installed simulator with the installed tarvix-cli, and starts tarvix under Xvfb as
+# a normal user and as root, ending it with SIGTERM as a logout would: each time the program's
+# files must land in that user's data folder (~/.local/share/Tarvix/Tarvix), never beside the
 # executable in /usr/bin. Needs root (chroot and mounts) and access to Debian's archive.
 # The package is built niced (the build is the heavy part); the build tree is the working
 # tree, uncommitted changes included.
@@ -117,7 +117,7 @@ say "step 4: tarvix-cli --help and tarvix-sim --help; the installed companions t
 in_root "tarvix-cli --help | head -n 3 && tarvix-sim --help | head -n 3" || fail "--help"
 in_root "tarvix-sim --link /tmp/line --seed 1 >/tmp/sim.out & sim=\$!
          for i in \$(seq 50); do [ -e /tmp/line ] && break; sleep 0.1; done
-         tarvix-cli read --port /tmp/line 430 1; status=\$?; kill \$sim; wait \$sim; exit \$status" \
+         tarvix-cli get --port /tmp/line DevAddr; status=\$?; kill \$sim; wait \$sim; exit \$status" \
   || fail "tarvix-cli reading the installed simulator"
 
 say "step 5: xvfb (installed after the package, so it cannot have supplied the program's libraries)"
