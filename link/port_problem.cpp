@@ -86,7 +86,8 @@ QString FindHolder(const QByteArray& path) {
             const QString name = comm.open(QIODevice::ReadOnly)
                                      ? QString::fromLocal8Bit(comm.readAll().trimmed())
                                      : QString();
-            holder = QStringLiteral("%1 (PID %2)").arg(name, QLatin1String(p->d_name));
+            const QString pid = QStringLiteral("PID ") + QLatin1String(p->d_name);
+            holder = name.isEmpty() ? pid : QStringLiteral("%1 (%2)").arg(name, pid);
             break;
         }
         ::closedir(fds);
