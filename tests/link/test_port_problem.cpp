@@ -28,6 +28,8 @@ struct Identity {
     gid_t gid;
 };
 
+const std::string kNoSwitch = "could not become the other user";
+
 // Runs body in a forked child, as who when given, and returns what body returned.
 std::string InChild(const std::function<std::string()>& body, const Identity* who = nullptr) {
     int out[2];
@@ -35,7 +37,7 @@ std::string InChild(const std::function<std::string()>& body, const Identity* wh
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::close(out[0]);
-        std::string said = "could not become the other user";
+        std::string said = kNoSwitch;
         if (!who ||
             (::setgroups(0, nullptr) == 0 && ::setgid(who->gid) == 0 && ::setuid(who->uid) == 0)) {
             said = body();
@@ -139,6 +141,7 @@ TEST_F(PortProblemTest, ARefusedUserIsToldWhichGroupToJoin) {
         ASSERT_EQ(::chown(path.constData(), 0, c.group), 0);
         ASSERT_EQ(::chmod(path.constData(), c.mode), 0);
         const std::string said = InChild([&] { return OpenText(pty.slavePath); }, &nobody);
+        if (said == kNoSwitch) GTEST_SKIP() << "this system does not let root become nobody";
         for (const std::string& part : c.says) {
             EXPECT_NE(said.find(part), std::string::npos)
                 << c.name << ": \"" << said << "\" lacks \"" << part << '"';
@@ -163,6 +166,7 @@ TEST_F(PortProblemTest, APortHeldByAnotherProcessSaysItIsBusyAndByWhom) {
     // busy, without a name.
     ASSERT_EQ(::chmod(path.constData(), 0666), 0);
     const std::string asUser = InChild([&] { return OpenText(pty.slavePath); }, &nobody);
+    if (asUser == kNoSwitch) GTEST_SKIP() << "this system does not let root become nobody";
     EXPECT_NE(asUser.find("Порт занят другой программой"), std::string::npos) << asUser;
     EXPECT_EQ(asUser.find("PID"), std::string::npos) << asUser;
 }
