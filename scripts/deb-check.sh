@@ -26,29 +26,9 @@ fi
 base=$top/build/fresh/base
 root=$top/build/fresh/deb-root
 mirror=${FRESH_CHECK_MIRROR:-http://deb.debian.org/debian}
-started=$(date +%s)
-mounted=()
-
-say() { printf '=== deb-check: %s\n' "$*"; }
-fail() {
-  say "FAILED at step: $1 (after $(($(date +%s) - started)) s)"
-  exit 1
-}
-unmount_all() {
-  local i
-  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-    umount -l "${mounted[$i]}" 2>/dev/null || true
-  done
-  mounted=()
-}
-trap unmount_all EXIT INT TERM
-
-step_mount() {  # step_mount TARGET MOUNT-ARGS...
-  local target=$1; shift
-  mkdir -p "$target"
-  mount "$@" "$target" || return 1
-  mounted+=("$target")
-}
+check_name=deb-check
+# shellcheck source=scripts/lib/fresh-root.sh
+source "$top/scripts/lib/fresh-root.sh"
 
 in_root() {  # in_root COMMAND: a shell command inside the root, as root, with a clean environment
   chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
@@ -86,28 +66,10 @@ unexpected=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' |
 [ -z "$unexpected" ] || { echo "$unexpected"; fail "files the package should not hold"; }
 
 say "step 2: fresh copy of the minimal Debian 12 root"
-if [ ! -x "$base/bin/bash" ]; then
-  command -v debootstrap >/dev/null || fail "debootstrap is not installed (apt-get install debootstrap)"
-  mkdir -p "$top/build/fresh"
-  rm -rf "$base.partial"
-  debootstrap --variant=minbase bookworm "$base.partial" "$mirror" >"$top/build/fresh-debootstrap.log" 2>&1 \
-    || { tail -n 20 "$top/build/fresh-debootstrap.log"; fail "debootstrap (log: build/fresh-debootstrap.log)"; }
-  printf 'deb %s bookworm main\ndeb %s bookworm-updates main\ndeb http://deb.debian.org/debian-security bookworm-security main\n' \
-    "$mirror" "$mirror" >"$base.partial/etc/apt/sources.list"
-  mv "$base.partial" "$base"
-fi
-# A check stopped hard may have left mounts behind: never delete through them.
-for m in dev/pts dev proc; do
-  mountpoint -q "$root/$m" 2>/dev/null && umount -l "$root/$m"
-done
-if grep -q " $root/" /proc/mounts; then fail "something is still mounted under $root"; fi
-rm -rf "$root"
-cp -a "$base" "$root" || fail "copying the cached root"
+make_base
+fresh_copy
 cp "$deb" "$root/tmp/" || fail "copying the package into the root"
-cp -L /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
-step_mount "$root/proc" -t proc proc || fail "mounting /proc"
-step_mount "$root/dev" --bind /dev || fail "mounting /dev"
-step_mount "$root/dev/pts" --bind /dev/pts || fail "mounting /dev/pts"
+mount_root
 
 say "step 3: apt-get install ./$(basename "$deb") (the package alone)"
 in_root "apt-get update -q >/dev/null && nice -n 10 apt-get install -y -q ./$(basename "$deb")" \
