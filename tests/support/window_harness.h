@@ -98,7 +98,9 @@ class WindowHarness {
         return reply.section(QLatin1Char(' '), 1, 1).toInt();
     }
     // A control channel command that must succeed.
-    bool Sim(const QString& command) const { return sim_.Command(command).startsWith(QStringLiteral("ok")); }
+    bool Sim(const QString& command) const {
+        return sim_.Command(command).startsWith(QStringLiteral("ok"));
+    }
 
   private:
     QTemporaryDir dir_;
