@@ -21,6 +21,7 @@ enum StrId : int {
     kStrEventType = 9,          // "Тип события"
     kStrEventNumber = 10,       // "№"
     kStrEvent = 11,             // "Событие"
+    kStrTimeColumn = 16,        // "чч:мм:сс", the time column of the live values
     kStrExchangeTimeout = 115,  // the list overran its budget
     kStrNoAnswer = 116,         // "Нет ответа от расходомера"
     kStrWrittenToDevice = 119,  // "Новые значения успешно записаны в память расходомера."
@@ -45,6 +46,13 @@ enum StrId : int {
     kStrSearch = 410,       // the search buttons' caption
     kStrUseThisPort = 411,  // "Использовать данный порт?"
     kStrAbort = 707,        // a running search's button caption
+    // The live charts' titles, before their unit.
+    kStrChartMassFlow = 1000,
+    kStrChartVolumeFlow = 1001,
+    kStrChartDensity = 1002,
+    kStrChartRefDensity = 1003,
+    kStrChartCorrVolumeFlow = 1004,
+    kStrChartTemperature = 1005,
     // The texts of the result codes: the device's exceptions, then the line's failures.
     kStrIllegalFunction = 800,
     kStrIllegalAddress = 801,

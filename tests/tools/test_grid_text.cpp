@@ -1,6 +1,8 @@
-// The grid text files byte for byte: what a saved grid looks like and what a file of any
-// shape does to a grid when loaded.
+// The grid text files byte for byte: what a saved grid looks like, what a file of any shape
+// does to a grid when loaded, and a recording of many samples read back from the live
+// table's compact store.
 #include "tools/grid_text.h"
+#include "tools/live_table_model.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +121,27 @@ TEST(GridFile, HundredThousandLinesAllArrive) {
     EXPECT_EQ(rows[kLines], (QStringList{u"100000"_s, u"v100000"_s}));
     EXPECT_EQ(rows.back(), (QStringList{u""_s, u""_s}));
     EXPECT_EQ(GridFileBytes(Grid(2, rows.mid(0, rows.size() - 1))), file);
+}
+
+TEST(LiveTable, KeepsEverySampleAcrossItsBlocks) {
+    LiveTableModel table;
+    table.CheckUnits({5, 4, 0, 0, 1, 0});
+    constexpr int kSamples = 3000;
+    for (int i = 0; i < kSamples; ++i) {
+        LiveTableModel::Texts values;
+        for (int q = 0; q < kLiveQuantities; ++q)
+            values[static_cast<std::size_t>(q)] = QString::number(i * 10 + q) + u" ±"_s;
+        table.AppendRow(QTime(23, 59, 0).addSecs(i), values, {u"кг/ч"_s});
+    }
+    ASSERT_EQ(table.RowCount(), kSamples + 2);
+    EXPECT_EQ(table.Row(0), (QStringList{u"чч:мм:сс"_s, u"кг/ч"_s, {}, {}, {}, {}, {}}));
+    EXPECT_EQ(table.Row(1025), (QStringList{u"00:16:04"_s, u"10240 ±"_s, u"10241 ±"_s, u"10242 ±"_s,
+                                            u"10243 ±"_s, u"10244 ±"_s, u"10245 ±"_s}));
+    EXPECT_EQ(table.Row(kSamples + 1), QStringList(7, QString()));
+    EXPECT_FALSE(table.CheckUnits({5, 4, 0, 0, 1, 0}));
+    EXPECT_TRUE(table.CheckUnits({8, 4, 0, 0, 1, 0}));
+    EXPECT_EQ(table.RowCount(), 2);
+    EXPECT_EQ(table.Row(0)[1], u"кг/ч"_s);
 }
 
 }  // namespace
