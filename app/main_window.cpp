@@ -11,6 +11,8 @@
 #include "pages/value_service.h"
 #include "session/config_file_mode.h"
 #include "session/program.h"
+#include "tools/grid_files.h"
+#include "tools/live_values.h"
 #include "ui_main_window.h"
 
 #include <QActionGroup>
@@ -46,6 +48,7 @@ TForm1::TForm1(Program& program, QWidget* parent)
     BuildStatusBar();
     BuildPages();
     BuildTree();
+    grids_ = std::make_unique<GridFiles>(p_.Folder);
 
     p_.LangIndex =
         p_.Settings.ReadInteger(QStringLiteral("Languages"), QStringLiteral("Selected"), 0);
@@ -206,6 +209,7 @@ void TForm1::FormShow() {
     descriptors_->Build(p_.LangIndex);
     InstallPageHooks();
     InstallStatusHooks();
+    InstallLiveHooks();
     SetTreeCaptions(p_.LangIndex);
     PruneTree();
     SelectNode(0);

@@ -34,6 +34,8 @@ class TFormSetupCom;
 class TFormConnecting;
 class TFormRegDump;
 class UnitRules;
+class GridFiles;
+class LiveValues;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
 // members do nothing.
@@ -65,6 +67,9 @@ class TForm1 : public QMainWindow {
     UnitRules& Units() { return *units_; }
     Program& program() { return p_; }
     ConnectionController& Connection() { return *connection_; }
+    // The grid file routines and their dialogs; the live values and charts pages.
+    GridFiles& Grids() { return *grids_; }
+    LiveValues& Live() { return *live_; }
 
     // The user's connection commands ("Режим" and "Настройки" menus).
     void GoOnline();
@@ -138,6 +143,7 @@ class TForm1 : public QMainWindow {
     void RefreshIndicatorField(QComboBox* selector, QLabel* value, QLabel* unit);
     void RefreshIndicatorFields();
     void InstallStatusHooks();
+    void InstallLiveHooks();
     // Lamp, count and marks for a list with the errors or indicator flag; the message list
     // too for the errors flag.
     void ShowDeviceStatus(std::uint16_t flag);
@@ -149,6 +155,8 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<ConnectionController> connection_;
     std::unique_ptr<Descriptors> descriptors_;
     std::unique_ptr<UnitRules> units_;
+    std::unique_ptr<GridFiles> grids_;
+    std::unique_ptr<LiveValues> live_;
     QPointer<TFormSetupCom> setupCom_;
     QPointer<TFormConnecting> connecting_;
     QPointer<TFormRegDump> regDump_;

@@ -21,6 +21,7 @@ enum StrId : int {
     kStrEventType = 9,          // "Тип события"
     kStrEventNumber = 10,       // "№"
     kStrEvent = 11,             // "Событие"
+    kStrTimeColumn = 16,        // "чч:мм:сс", the time column of the live values
     kStrExchangeTimeout = 115,  // the list overran its budget
     kStrNoAnswer = 116,         // "Нет ответа от расходомера"
     kStrWrittenToDevice = 119,  // "Новые значения успешно записаны в память расходомера."
@@ -61,6 +62,13 @@ enum StrId : int {
     kStrCheckFramJumper = 710,     // appended to a refused write of registers 1300..1399
     kStrDumpFileNotWritten = 711,  // the dump file could not be written
     kStrDumpFileUnreadable = 712,  // the chosen file cannot be read
+    // The live charts' titles, before their unit.
+    kStrChartMassFlow = 1000,
+    kStrChartVolumeFlow = 1001,
+    kStrChartDensity = 1002,
+    kStrChartRefDensity = 1003,
+    kStrChartCorrVolumeFlow = 1004,
+    kStrChartTemperature = 1005,
     // The texts of the result codes: the device's exceptions, then the line's failures.
     kStrIllegalFunction = 800,
     kStrIllegalAddress = 801,

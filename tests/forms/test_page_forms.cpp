@@ -15,7 +15,7 @@
 #include <QLayout>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 #include <memory>
@@ -242,7 +242,7 @@ class TestPageForms : public PageFormsFixture {
     void valuesOfTheirOwnRequestsSitInSkippedGroupBoxes() {
         int tables = 0;
         for (QWidget* w : root_.findChildren<QWidget*>()) {
-            const bool own = qobject_cast<QTableWidget*>(w) != nullptr ||
+            const bool own = qobject_cast<QTableView*>(w) != nullptr ||
                              w->objectName().startsWith(QLatin1String("Chart"));
             if (!own) continue;
             ++tables;

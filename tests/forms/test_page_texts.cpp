@@ -185,10 +185,6 @@ class TestPageTexts : public PageFormsFixture {
         QTest::newRow("adc codes")
             << u("PageADC") << u("GridAdc") << 7 << 1
             << QStringList{u("Время"), u("ТС"), u("Robr"), u("Ug"), u("IT"), u("VM"), u("Diag")};
-        QTest::newRow("live values")
-            << u("LiveData") << u("GridLive") << 7 << 2
-            << QStringList{u("Время"), u("Мас. расход"), u("Объем.р."), u("Плотность"),
-                           u("Темп."), u("Прив.об.р."),  u("Прив.пл.")};
         QTest::newRow("register polling")
             << u("PageParVals") << u("GridModbus") << 7 << 2 << QStringList{};
     }
