@@ -10,6 +10,7 @@
 #include "pages/unit_rules.h"
 #include "pages/value_service.h"
 #include "session/program.h"
+#include "tools/form_cur_calibr.h"
 #include "ui_main_window.h"
 
 #include <QActionGroup>
@@ -207,6 +208,9 @@ void TForm1::FormShow() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // Closed while the wizard is open (a signal to quit): the wizard's own closing takes the
+    // current output out of simulation first.
+    if (curCalibr_ && curCalibr_->isVisible()) curCalibr_->reject();
     connection_->PollTimer().stop();
     connection_->OperationTimer().stop();
     connection_->RetryTimer().stop();

@@ -32,6 +32,7 @@ class Descriptors;
 class TFormSetupCom;
 class TFormConnecting;
 class TFormRegDump;
+class TFormCurCalibr;
 class UnitRules;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
@@ -75,6 +76,13 @@ class TForm1 : public QMainWindow {
     void ConnectFirst(std::function<void()> action);
     // "Дамп регистров...": the dump dialog, online only (otherwise after connecting).
     void OpenRegDump();
+    // The current output's calibration: the wizard (online only), "Восстановить" (the factory
+    // coefficients back) and "Копировать польз. в скр." (the user coefficients into the
+    // hidden ones), online or on a configuration file.
+    void SetCalibrationDialog(TFormCurCalibr* wizard);
+    void OpenCurrentCalibration();
+    void RestoreCurrentCoefficients();
+    void CopyCurrentCoefficientsToHidden();
     // The file mode display: the menu mark and the file's name in the status bar.
     void ShowFileMode(const QString& fileName);
 
@@ -136,6 +144,11 @@ class TForm1 : public QMainWindow {
     void ShowDeviceStatus(std::uint16_t flag);
     void HighlightLabelErr();
     void ShowMicroSwitches();
+    // One write of the current output's calibration as an operation; tag tells its end apart.
+    void StartCurrentCommand(int tag, const std::function<void(ModbusList&)>& fill);
+    void CurrentCommandFinished(const OperationOutcome& outcome);
+    // Sends the switch-off the wizard could not deliver, once the device answers again.
+    void RetryLeaveSimulation(bool failuresInCycle);
 
     Program& p_;
     std::unique_ptr<Ui::TForm1> ui_;
@@ -145,6 +158,8 @@ class TForm1 : public QMainWindow {
     QPointer<TFormSetupCom> setupCom_;
     QPointer<TFormConnecting> connecting_;
     QPointer<TFormRegDump> regDump_;
+    QPointer<TFormCurCalibr> curCalibr_;
+    bool leaveSimulationPending_ = false;
     QAction* modeItem_ = nullptr;  // the mode item that carries the check mark
     PageHooks hooks_;
     MessageBoxFunction message_;

@@ -21,6 +21,10 @@ enum StrId : int {
     kStrEventType = 9,          // "Тип события"
     kStrEventNumber = 10,       // "№"
     kStrEvent = 11,             // "Событие"
+    kStrGridFlow = 14,          // "Расход,Q/Qmax": the correction points' headers
+    kStrGridCorrection = 15,    // "Корр-ия, кг/ч"
+    kStrCalCancel = 23,         // "Отмена": the wizard's closing captions
+    kStrCalDone = 24,           // "Готово"
     kStrExchangeTimeout = 115,  // the list overran its budget
     kStrNoAnswer = 116,         // "Нет ответа от расходомера"
     kStrWrittenToDevice = 119,  // "Новые значения успешно записаны в память расходомера."
@@ -30,11 +34,57 @@ enum StrId : int {
     kStrGoOfflineFirst = 123,   // the settings need the offline mode
     kStrChecksumError = 125,    // "Ошибка контрольной суммы"
     kStrProgramEnd = 127,       // "Завершение программы"
+    // The current output's factory coefficients (main window).
+    kStrCurRestoreConfirm = 128,
+    kStrCurRestoreFailed = 129,
+    kStrCurRestored = 130,
+    kStrCurCopyFailed = 131,
+    kStrCurCopied = 132,
     kStrConnectFirst = 140,  // "Расходомер не подключен. Желаете подключить расходомер?"
+    kStrNoFreeRows = 141,    // "Нет свободных строк"
     kStrPollIntervalPrompt = 143,    // "Задайте интервал опроса, мс"
     kStrWorkerStopped = 144,         // journal line of the worker's death
     kStrWorkerStoppedRestart = 145,  // its message box, asking for a restart
     kStrLinkSettingsNotWritten = 148,
+    kStrPwlUnsorted = 151,  // the sort question of the correction points
+    kStrMilliampere = 201,  // "мА"
+    // The current output calibration wizard: status texts, the closing write, the report.
+    kStrCalReady = 501,
+    kStrCalSettingCurrent = 502,
+    kStrCalLinkError = 506,  // "Ошибка связи. Результат неизвестен"
+    kStrCalCurrentSet = 507,
+    kStrCalMeasuredWritten = 508,
+    kStrCalComputed = 509,
+    kStrCalRestored = 510,
+    kStrCalTestCurrentSet = 511,
+    kStrCalWritingMeasured = 512,
+    kStrCalComputing = 513,
+    kStrCalRestoring = 514,
+    kStrCalNotStarted = 515,
+    kStrSimulationLeftOnRetry = 516,  // the device did not answer the switch-off
+    kStrSimulationLeftOn = 517,       // the device refused it
+    kStrSimulationLeft = 518,         // a later switch-off succeeded
+    kStrReportOffer = 519,
+    kStrReportNotSaved = 520,
+    kStrReportTitle = 521,
+    kStrReportWhen = 522,
+    kStrReportDeviceSerial = 523,
+    kStrReportModuleSerial = 524,
+    kStrReportMeasured4 = 525,
+    kStrReportMeasured20 = 526,
+    kStrReportOffsetBefore = 527,
+    kStrReportGainBefore = 528,
+    kStrReportOffsetAfter = 529,
+    kStrReportGainAfter = 530,
+    kStrReportTests = 531,
+    kStrReportTestSet = 532,
+    kStrReportTestMeasured = 533,
+    kStrReportTestError = 534,
+    kStrReportNoTests = 535,
+    kStrReportSimulationOff = 536,
+    kStrReportSimulationOn = 537,
+    kStrReportSignature = 538,
+    kStrReportUnknown = 539,
     kStrDeviceWithAddress = 402,  // "Устройство с адресом "
     kStrFoundOnPort = 403,        // "обнаружено на порту "
     kStrDeviceNotFound = 404,  // "Не удалось найти устройство с адресом "
@@ -77,6 +127,12 @@ enum StrId : int {
     kStrConnecting = 901,
     kStrClose = 903,
     kStrCancel = 904,
+    // The density tables: the density column's header, the refusal of a file that is none.
+    kStrDensityHeader = 950,  // "d, кг/м3"
+    kStrNotDensityTable = 951,
+    kStrTableTooLong = 952,
+    kStrTableFieldCount = 953,
+    kStrTableNotNumber = 954,
 };
 
 // The text of string n in the current language; empty for a number the table lacks.
