@@ -9,6 +9,7 @@
 #include "pages/forms/page_forms.h"
 #include "pages/unit_rules.h"
 #include "pages/value_service.h"
+#include "session/config_file_mode.h"
 #include "session/program.h"
 #include "tools/form_cur_calibr.h"
 #include "ui_main_window.h"
@@ -35,8 +36,10 @@ TForm1::TForm1(Program& program, QWidget* parent)
                                                    QLineEdit::Normal, def, &ok);
         return ok ? std::optional<QString>(text) : std::nullopt;
     };
+    chooseFile_ = &ShowConfigFileDialog;
     // The connection and its worker live from here to the end of the program.
     connection_ = std::make_unique<ConnectionController>(p_);
+    InstallConfigFileStamp(p_, *connection_);
     connection_->StartWorker();
     ConnectCycles();
 
@@ -94,7 +97,11 @@ void TForm1::BuildMenus() {
         SetModeItem(modeItem_);
         GoOffline();
     });
-    connect(ui_->MenuFile, &QAction::triggered, this, [this] { SetModeItem(modeItem_); });
+    connect(ui_->MenuFile, &QAction::triggered, this, [this] {
+        SetModeItem(modeItem_);
+        UseConfigFile();
+    });
+    connect(ui_->MenuChooseFile, &QAction::triggered, this, &TForm1::ChooseConfigFile);
     // N19 "Выход", N15 "Настройки связи...", N14 the journal's "Очистить".
     connect(ui_->N19, &QAction::triggered, this, &QWidget::close);
     connect(ui_->N15, &QAction::triggered, this, &TForm1::OpenComSettings);
@@ -217,6 +224,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     // Closed once: a second close (the end of a desktop session after "Выход") adds nothing.
     if (p_.Started) p_.Log.Close();
     p_.Started = false;
+    p_.ConfigFile.Release();
     event->accept();
 }
 

@@ -4,6 +4,7 @@
 // Pages and tools plug in through PageHooks and the controller's poll sources.
 #pragma once
 
+#include "app/config_file_dialog.h"
 #include "connect/message_box.h"
 #include "session/connection_controller.h"
 
@@ -85,6 +86,11 @@ class TForm1 : public QMainWindow {
     void CopyCurrentCoefficientsToHidden();
     // The file mode display: the menu mark and the file's name in the status bar.
     void ShowFileMode(const QString& fileName);
+    // "Файл": reads the configuration file chosen last (asking for one when the status bar
+    // names none) and, when its checksum holds, works on it. "Выбрать файл...": asks for a
+    // file first.
+    void UseConfigFile();
+    void ChooseConfigFile();
 
     // Navigation and the page life cycle.
     void OpenSelectedNode();
@@ -102,6 +108,7 @@ class TForm1 : public QMainWindow {
     // Replace the message and input boxes (tests answer them in place of the user).
     void SetMessageBox(MessageBoxFunction show) { message_ = std::move(show); }
     void SetInputBox(InputBoxFunction ask) { inputBox_ = std::move(ask); }
+    void SetConfigFileDialog(ConfigFileDialogFunction choose) { chooseFile_ = std::move(choose); }
 
     QString StatusText(int panel) const;
 
@@ -164,6 +171,8 @@ class TForm1 : public QMainWindow {
     PageHooks hooks_;
     MessageBoxFunction message_;
     InputBoxFunction inputBox_;
+    ConfigFileDialogFunction chooseFile_;
+    QString configFileName_;  // the configuration file chosen last in the dialog
 
     QLabel* statusPanels_[5] = {};
     QLabel* labelGot_ = nullptr;

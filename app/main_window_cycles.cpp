@@ -8,6 +8,7 @@
 #include "connect/form_setup_com.h"
 #include "link/modbus_rtu.h"
 #include "pages/status_display.h"
+#include "session/config_file_mode.h"
 #include "session/program.h"
 #include "ui_main_window.h"
 
@@ -100,7 +101,11 @@ void TForm1::ShowConnectionState(ConnectionState now, ConnectionState before) {
             SetStatus(2, QString());
             return;
         case ConnectionState::FileMode:
-            return;  // the file's name comes with ShowFileMode
+            // The file's name comes with ShowFileMode. What works only online stops.
+            if (connecting_) connecting_->close();
+            ui_->ProgressBarCom->setValue(0);
+            if (hooks_.Offline) hooks_.Offline();
+            return;
         case ConnectionState::Disconnected:
         case ConnectionState::Failed:
             // Only a confirmed connection was shown as connected; a file stays shown.
@@ -138,6 +143,32 @@ void TForm1::ShowFileMode(const QString& fileName) {
     SetModeItem(ui_->MenuFile);
     SetStatus(1, Str(kStrFileMode));
     SetStatus(2, fileName);
+}
+
+void TForm1::UseConfigFile() {
+    // The status bar names a file while the program works on one, and after a choice in the
+    // dialog: that file is read again without asking.
+    if (StatusText(2).isEmpty() || configFileName_.isEmpty()) {
+        const QString chosen = chooseFile_(this, configFileName_);
+        if (chosen.isEmpty()) return;
+        configFileName_ = chosen;
+    }
+    try {
+        if (!ReadConfigFile(p_, *connection_, configFileName_)) return;
+    } catch (const std::exception& e) {
+        HandleError(e);
+        return;
+    }
+    ShowFileMode(configFileName_);
+    RereadPage();
+}
+
+void TForm1::ChooseConfigFile() {
+    const QString chosen = chooseFile_(this, configFileName_);
+    if (chosen.isEmpty()) return;
+    configFileName_ = chosen;
+    SetStatus(2, chosen);
+    UseConfigFile();
 }
 
 void TForm1::ShowCounters(int got, int lost, bool lostChanged) {

@@ -153,6 +153,7 @@ constexpr Entry kStrings[] = {
     {809, QT_TRANSLATE_NOOP("Strings", "Ошибка связи: неверная контрольная сумма")},
     {810, QT_TRANSLATE_NOOP("Strings",
                             "Ошибка при чтении конфигурации из файла: Не найден узел с данными")},
+    {811, QT_TRANSLATE_NOOP("Strings", "Ошибка записи в файл конфигурации")},
     {900, QT_TRANSLATE_NOOP("Strings", "Ошибка")},
     {901, QT_TRANSLATE_NOOP("Strings", "Подключение")},
     {903, QT_TRANSLATE_NOOP("Strings", "Закрыть")},

@@ -32,8 +32,10 @@ enum StrId : int {
     kStrPollOverrun = 121,      // the poll cycle did not finish within the interval
     kStrSomeDataMissing = 122,  // "Не все данные получены."
     kStrGoOfflineFirst = 123,   // the settings need the offline mode
-    kStrChecksumError = 125,    // "Ошибка контрольной суммы"
-    kStrProgramEnd = 127,       // "Завершение программы"
+    kStrReadingConfigFile = 124,  // "Чтение конфигурации из файла " + the file name
+    kStrChecksumError = 125,   // "Ошибка контрольной суммы"
+    kStrConfigFileDate = 126,  // "Дата последнего изменения в файле конфигурации: " + date
+    kStrProgramEnd = 127,      // "Завершение программы"
     // The current output's factory coefficients (main window).
     kStrCurRestoreConfirm = 128,
     kStrCurRestoreFailed = 129,
@@ -121,6 +123,7 @@ enum StrId : int {
     kStrOtherAddress = 808,
     kStrBadCrc = 809,
     kStrNoFileData = 810,
+    kStrFileNotWritten = 811,  // "Ошибка записи в файл конфигурации"
     // The connecting dialog: its title on failure and while connecting, its button's two
     // captions.
     kStrError = 900,

@@ -51,25 +51,51 @@ QString ApplyLinkOptions(const LinkOptions& o, ComSetup& com) {
     return {};
 }
 
-std::uint8_t RunEntry(ComSetup& com, ModbusList& L, int e) {
+std::uint8_t Target::Execute(ModbusList& L, int e) const {
+    if (!file_) {
+        L.Index.store(static_cast<std::int16_t>(e), std::memory_order_release);
+        const std::uint8_t r = ExecuteTransaction(*com_, L);
+        L.Index.store(-1, std::memory_order_release);
+        return r;
+    }
+    const auto i = static_cast<std::size_t>(e);
+    switch (L.Func[i]) {
+        case kFnReadHolding:
+            return file_->FileRead(L, e);
+        case kFnWriteHolding:
+            for (int k = 0; k < L.Count[i] && L.Slot[i] + k < kListSlots; ++k) {
+                image_->Store(L.Start[i] + k, L.Values[static_cast<std::size_t>(L.Slot[i] + k)]);
+            }
+            return file_->FileWrite(L, e);
+        default:
+            // A configuration file holds no measuring module and no file records.
+            return kExceptionIllegalFunction;
+    }
+}
+
+void Target::BeginWrites() const {
+    if (file_) file_->BeginBatch();
+}
+
+bool Target::EndWrites() const { return file_ ? file_->EndBatch() : true; }
+
+std::uint8_t RunEntry(const Target& t, ModbusList& L, int e) {
     if (e < 0 || e >= L.Len) return kResultNoAnswer;
     std::uint8_t r = kResultNoAnswer;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        L.Index.store(static_cast<std::int16_t>(e), std::memory_order_release);
-        r = ExecuteTransaction(com, L);
-        L.Index.store(-1, std::memory_order_release);
+        r = t.Execute(L, e);
         if (!IsCommunicationFailure(r)) break;
         // The inter-frame silence the worker keeps between attempts.
-        std::this_thread::sleep_for(std::chrono::milliseconds(kInterFrameChars * com.CharTime));
+        std::this_thread::sleep_for(std::chrono::milliseconds(t.PauseMs()));
     }
     L.Result[static_cast<std::size_t>(e)] = r;
     return r;
 }
 
-std::uint8_t RunList(ComSetup& com, ModbusList& L, int* failedEntry) {
+std::uint8_t RunList(const Target& t, ModbusList& L, int* failedEntry) {
     std::uint8_t first = kResultOk;
     for (int e = L.Len - 1; e >= 0; --e) {
-        const std::uint8_t r = RunEntry(com, L, e);
+        const std::uint8_t r = RunEntry(t, L, e);
         if (r != kResultOk && first == kResultOk) {
             first = r;
             if (failedEntry) *failedEntry = e;
@@ -78,8 +104,8 @@ std::uint8_t RunList(ComSetup& com, ModbusList& L, int* failedEntry) {
     return first;
 }
 
-std::uint8_t ReadRegisters(ComSetup& com, int start, int count, std::vector<std::uint16_t>& values,
-                           int* failedAt) {
+std::uint8_t ReadRegisters(const Target& t, int start, int count,
+                           std::vector<std::uint16_t>& values, int* failedAt) {
     auto lists = std::make_unique<ModbusLists>();
     ModbusList& L = lists->OpList;
     values.clear();
@@ -87,7 +113,7 @@ std::uint8_t ReadRegisters(ComSetup& com, int start, int count, std::vector<std:
         const int n = std::min(kMaxReadRegisters, start + count - at);
         lists->ResetList(L);
         L.AppendRead(static_cast<std::uint16_t>(at), static_cast<std::uint16_t>(n));
-        const std::uint8_t r = RunSingle(com, L);
+        const std::uint8_t r = RunSingle(t, L);
         if (r != kResultOk) {
             if (failedAt) *failedAt = at;
             return r;
@@ -98,7 +124,7 @@ std::uint8_t ReadRegisters(ComSetup& com, int start, int count, std::vector<std:
     return kResultOk;
 }
 
-std::uint8_t WriteRegisters(ComSetup& com, int start, const std::vector<std::uint16_t>& values,
+std::uint8_t WriteRegisters(const Target& t, int start, const std::vector<std::uint16_t>& values,
                             int* failedAt) {
     auto lists = std::make_unique<ModbusLists>();
     ModbusList& L = lists->OpList;
@@ -111,7 +137,7 @@ std::uint8_t WriteRegisters(ComSetup& com, int start, const std::vector<std::uin
         for (int i = 0; i < n; ++i) {
             L.Values[static_cast<std::size_t>(i)] = values[static_cast<std::size_t>(done + i)];
         }
-        const std::uint8_t r = RunSingle(com, L);
+        const std::uint8_t r = RunSingle(t, L);
         if (r != kResultOk) {
             if (failedAt) *failedAt = start + done;
             return r;

@@ -7,7 +7,9 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;        // wrong command line or value; the message says what
 inline constexpr int kExitPort = 2;         // the port could not be opened
 inline constexpr int kExitTransaction = 3;  // a transaction failed (result text on stderr)
-inline constexpr int kExitFile = 4;         // a file could not be read, checked or written
-inline constexpr int kExitDiffer = 5;       // diff: the files differ
+// A file (a configuration or dump file) is missing, too large, fails its checksum, or could
+// not be written.
+inline constexpr int kExitFile = 4;
+inline constexpr int kExitDiffer = 5;  // diff: the files differ
 
 }  // namespace tarvix::cli

@@ -1,26 +1,32 @@
 // tarvix-cli: the command-line companion of the service program. It talks to the
 // transmitter over the same link code as the program: read and write holding registers,
 // read and write one parameter by name as the pages show it, and list the parameter table.
+// A configuration file can stand in for the transmitter, as in the program's file mode.
+#include "base/string_table.h"
 #include "cli/cli_link.h"
 #include "cli/dump_command.h"
 #include "cli/exit_codes.h"
 #include "cli/param_command.h"
 #include "cli/params_command.h"
+#include "link/config_file_store.h"
 #include "link/modbus_rtu.h"
 #include "link/protocol.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 #include <unistd.h>
 
 namespace {
 
 using tarvix::ComSetup;
+using tarvix::cli::kExitFile;
 using tarvix::cli::kExitOk;
 using tarvix::cli::kExitPort;
 using tarvix::cli::kExitTransaction;
@@ -65,6 +71,17 @@ Options of get and set:
   --verbose               Also print title, description, registers, access, format, menu
                           items and, for the main values and totals, the unit.
 
+Configuration files:
+  --file FILE.mbr         In place of --port: read, write, get and set work on a configuration
+                          file as the program's "Файл" mode does (such files are written by
+                          the program and by tarvix-sim --save). The file must pass its
+                          checksum ("Ошибка контрольной суммы" otherwise, exit code 4). write and set put the values, both checksums and the date
+                          into it in one replace; the file is never left half-written. A
+                          register the file lacks reads as a failure (result 32).
+                          Measuring-module parameters are not in a configuration file.
+  params --file FILE.mbr  Adds each register parameter's value in the file, as get shows it,
+                          as a tenth field.
+
 Names are matched exactly, then in any case; for an unknown name close names are suggested.
 A value that begins with "-" follows "--":  tarvix-cli set --port ttyUSB0 MOffsetDensity -- -1.5
 
@@ -81,7 +98,8 @@ Exit codes:
      read-only in this edition (the message says what)
   2  the port could not be opened
   3  a transaction failed: the result text and code are printed on standard error
-  4  a file could not be read, failed its checksum, or could not be written
+  4  a file (--file, dump, restore, diff) is missing, too large, fails its checksum, or
+     could not be written (it is then unchanged)
   5  diff: the files differ
 
 Examples:
@@ -92,6 +110,9 @@ Examples:
   tarvix-cli get --port ttyUSB0 R0
   tarvix-cli set --port ttyUSB0 FlowDamping 2,5
   tarvix-cli set --port ttyUSB0 SumUnit1 т
+  tarvix-cli get --file meter.mbr FlowDamping
+  tarvix-cli set --file meter.mbr FlowDamping 2,5
+  tarvix-cli read --file meter.mbr 700 12
 )";
 
 bool ParseNumber(const QString& text, long long lo, long long hi, long long* out) {
@@ -117,6 +138,24 @@ QString BaudHelp() {
 int Fail(int code, const QString& message) {
     QTextStream(stderr) << "tarvix-cli: " << message << Qt::endl;
     return code;
+}
+
+// Opens a configuration file as the program's "Файл" does. Returns the exit code of a
+// failure, or -1.
+int LoadFile(const QString& path, tarvix::ConfigFileStore& store) {
+    if (!QFileInfo(path).isFile())
+        return Fail(kExitFile, QStringLiteral("cannot read %1: no such file").arg(path));
+    if (!tarvix::ConfigFileUsable(path)) {
+        return Fail(kExitFile,
+                    QStringLiteral("%1 is not a configuration file: larger than %2 bytes")
+                        .arg(path)
+                        .arg(tarvix::kMaxConfigFileBytes));
+    }
+    if (!store.Load(path).Loaded) {
+        return Fail(kExitFile,
+                    path + QStringLiteral(": ") + tarvix::Str(tarvix::kStrChecksumError));
+    }
+    return -1;
 }
 
 int FailTransaction(std::uint8_t result, int reg) {
@@ -163,6 +202,10 @@ int main(int argc, char** argv) {
         {QStringLiteral("t"), QStringLiteral("timeout")},
         QStringLiteral("Answer time-out in milliseconds (plus one character time per byte)."),
         QStringLiteral("MS"), QString::number(tarvix::kDefaultAnsDelayMs));
+    const QCommandLineOption fileOpt(
+        {QStringLiteral("f"), QStringLiteral("file")},
+        QStringLiteral("Configuration file (*.mbr) in place of the port; see Configuration files."),
+        QStringLiteral("FILE"));
     const QCommandLineOption rawOpt(QStringLiteral("raw"),
                                     QStringLiteral("get, set: print the value's number alone."));
     const QCommandLineOption verboseOpt(
@@ -170,8 +213,8 @@ int main(int argc, char** argv) {
         QStringLiteral("get, set: also print title, registers, access, format, menu and unit. "
                        "dump, restore: print what was moved and the pass's time on standard "
                        "error."));
-    parser.addOptions(
-        {portOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt, rawOpt, verboseOpt});
+    parser.addOptions({portOpt, fileOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt,
+                       rawOpt, verboseOpt});
     parser.addPositionalArgument(
         QStringLiteral("command"),
         QStringLiteral("read, write, get, set, params, dump, restore or diff"));
@@ -182,13 +225,21 @@ int main(int argc, char** argv) {
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty()) return Fail(kExitUsage, QStringLiteral("no command; see --help"));
     const QString command = args.first();
-    if (command == QLatin1String("params")) {
-        QTextStream out(stdout);
-        return tarvix::RunParamsCommand(out);
-    }
+    const bool onFile = parser.isSet(fileOpt);
+    if (onFile && parser.isSet(portOpt))
+        return Fail(kExitUsage, QStringLiteral("give --port or --file, not both"));
     // The pages show and read numbers with the system's decimal separator.
     const QString point = QLocale::system().decimalPoint();
     const QChar decimalSep = point.isEmpty() ? QLatin1Char('.') : point.front();
+    auto fileImage = std::make_unique<tarvix::RegisterImage>();
+    tarvix::ConfigFileStore store(*fileImage);
+    if (command == QLatin1String("params")) {
+        if (onFile) {
+            if (const int code = LoadFile(parser.value(fileOpt), store); code >= 0) return code;
+        }
+        QTextStream out(stdout);
+        return tarvix::RunParamsCommand(out, onFile ? fileImage.get() : nullptr, decimalSep);
+    }
     if (command == QLatin1String("diff")) {
         if (args.size() != 3) return Fail(kExitUsage, QStringLiteral("usage: diff A B"));
         QTextStream out(stdout);
@@ -201,21 +252,35 @@ int main(int argc, char** argv) {
         return Fail(kExitUsage, QStringLiteral("unknown command '%1'; see --help").arg(command));
     }
 
-    tarvix::cli::LinkOptions o;
-    o.port = parser.value(portOpt);
-    o.address = parser.value(addressOpt);
-    o.baud = parser.value(baudOpt);
-    o.parity = parser.value(parityOpt);
-    o.stopBits = parser.value(stopOpt);
-    o.timeout = parser.value(timeoutOpt);
     ComSetup com;
-    if (const QString err = tarvix::cli::ApplyLinkOptions(o, com); !err.isEmpty()) {
-        return Fail(kExitUsage, err);
+    if (!onFile) {
+        tarvix::cli::LinkOptions o;
+        o.port = parser.value(portOpt);
+        o.address = parser.value(addressOpt);
+        o.baud = parser.value(baudOpt);
+        o.parity = parser.value(parityOpt);
+        o.stopBits = parser.value(stopOpt);
+        o.timeout = parser.value(timeoutOpt);
+        if (const QString err = tarvix::cli::ApplyLinkOptions(o, com); !err.isEmpty()) {
+            return Fail(kExitUsage, err);
+        }
     }
+    // The file is read before anything else: a file that fails its checksum serves nothing.
+    if (onFile) {
+        if (const int code = LoadFile(parser.value(fileOpt), store); code >= 0) return code;
+    }
+    const tarvix::cli::Target target =
+        onFile ? tarvix::cli::Target(store, *fileImage) : tarvix::cli::Target(com);
 
     if (dump) {
         if (args.size() != 2)
             return Fail(kExitUsage, QStringLiteral("usage: %1 FILE").arg(command));
+        if (onFile) {
+            return Fail(kExitUsage,
+                        QStringLiteral("%1 talks to a device: give --port, not --file (tarvix-cli "
+                                       "diff compares two files)")
+                            .arg(command));
+        }
         tarvix::cli::DumpOptions d;
         d.File = args[1];
         // The progress line is for a person watching; a pipe or a file gets none.
@@ -248,9 +313,9 @@ int main(int argc, char** argv) {
         QTextStream out(stdout);
         QTextStream err(stderr);
         return tarvix::cli::RunParamCommand(
-            c, com,
-            [&com]() -> QString {
-                if (com.OpenPort()) return {};
+            c, target,
+            [&com, onFile]() -> QString {
+                if (onFile || com.OpenPort()) return {};
                 return QStringLiteral("cannot open port %1: %2").arg(com.PortName, com.LastError());
             },
             out, err);
@@ -288,14 +353,14 @@ int main(int argc, char** argv) {
         }
     }
 
-    if (!com.OpenPort()) {
+    if (!onFile && !com.OpenPort()) {
         return Fail(kExitPort,
                     QStringLiteral("cannot open port %1: %2").arg(com.PortName, com.LastError()));
     }
     int failedAt = 0;
     if (command == QLatin1String("read")) {
         const std::uint8_t r = tarvix::cli::ReadRegisters(
-            com, static_cast<int>(start), static_cast<int>(count), values, &failedAt);
+            target, static_cast<int>(start), static_cast<int>(count), values, &failedAt);
         QTextStream out(stdout);
         for (std::size_t i = 0; i < values.size(); ++i) {
             out << (start + static_cast<long long>(i)) << '\t' << values[i] << '\n';
@@ -303,8 +368,14 @@ int main(int argc, char** argv) {
         out.flush();
         if (r != tarvix::kResultOk) return FailTransaction(r, failedAt);
     } else {
+        // On a file the values, both checksums and the date go in one replace.
+        target.BeginWrites();
         const std::uint8_t r =
-            tarvix::cli::WriteRegisters(com, static_cast<int>(start), values, &failedAt);
+            tarvix::cli::WriteRegisters(target, static_cast<int>(start), values, &failedAt);
+        if (!target.EndWrites()) {
+            return Fail(kExitFile, target.FileName() + QStringLiteral(": ") +
+                                       tarvix::Str(tarvix::kStrFileNotWritten));
+        }
         if (r != tarvix::kResultOk) return FailTransaction(r, failedAt);
     }
     return kExitOk;

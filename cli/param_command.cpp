@@ -1,5 +1,6 @@
 #include "cli/param_command.h"
 
+#include "base/string_table.h"
 #include "base/user_error.h"
 #include "cli/cli_link.h"
 #include "cli/exit_codes.h"
@@ -31,13 +32,13 @@ QString What(const ParamRef& p) { return QStringLiteral("%1 (%2)").arg(p.Name(),
 
 // Reads the values of the identifiers into image, merged into ranges as a page read is.
 // Returns the first failing result and the register its request started at.
-std::uint8_t ReadIds(ComSetup& com, const std::vector<int>& ids, RegisterImage& image,
+std::uint8_t ReadIds(const Target& t, const std::vector<int>& ids, RegisterImage& image,
                      int* failedReg) {
     auto list = std::make_unique<ModbusList>();
     for (const int id : ids) AddRead(*list, id);
     CoalesceReads(*list);
     int failed = 0;
-    const std::uint8_t r = RunList(com, *list, &failed);
+    const std::uint8_t r = RunList(t, *list, &failed);
     if (r != kResultOk) {
         *failedReg = list->Start[At(failed)];
         return r;
@@ -62,11 +63,11 @@ struct DspRead {
     std::uint8_t Result = kResultOk;
     QString Mismatch{};  // the answer was for another parameter
 };
-DspRead ReadDsp(ComSetup& com, int n, DspValue& value) {
+DspRead ReadDsp(const Target& t, int n, DspValue& value) {
     auto list = std::make_unique<ModbusList>();
     AddDspRead(*list, n);
     DspRead d;
-    d.Result = RunSingle(com, *list);
+    d.Result = RunSingle(t, *list);
     if (d.Result != kResultOk) return d;
     const int s = list->Slot[0];
     if (const int answered = AnswerByte(*list, s, 3); answered != n) {
@@ -84,10 +85,10 @@ void AppendWord(ModbusList& list, int reg, std::uint16_t v) {
 }
 
 // Reads what p's line needs into image or dsp. Returns the exit code of a failure, or -1.
-int ReadForShow(const ParamRef& p, ComSetup& com, RegisterImage& image, DspValue& dsp,
+int ReadForShow(const ParamRef& p, const Target& t, RegisterImage& image, DspValue& dsp,
                 QTextStream& err) {
     if (p.IsDsp()) {
-        const DspRead d = ReadDsp(com, p.Id, dsp);
+        const DspRead d = ReadDsp(t, p.Id, dsp);
         if (d.Result != kResultOk)
             return Fail(err, kExitTransaction, ResultLine(What(p), d.Result));
         if (!d.Mismatch.isEmpty())
@@ -95,7 +96,7 @@ int ReadForShow(const ParamRef& p, ComSetup& com, RegisterImage& image, DspValue
         return -1;
     }
     int failedReg = 0;
-    if (const std::uint8_t r = ReadIds(com, IdsToRead(p), image, &failedReg); r != kResultOk) {
+    if (const std::uint8_t r = ReadIds(t, IdsToRead(p), image, &failedReg); r != kResultOk) {
         return Fail(
             err, kExitTransaction,
             ResultLine(QStringLiteral("%1, reading register %2").arg(p.Name()).arg(failedReg), r));
@@ -104,11 +105,11 @@ int ReadForShow(const ParamRef& p, ComSetup& com, RegisterImage& image, DspValue
 }
 
 void PrintDetails(const ParamCommand& c, const ParamRef& p, const RegisterImage& image,
-                  ComSetup& com, QTextStream& out) {
+                  const Target& t, QTextStream& out) {
     const QString indent = QStringLiteral("  ");
     QStringList titles;
     for (const int lang : {0, 1}) {
-        if (const QString t = ParamTitle(p.Row, lang); !t.isEmpty()) titles.append(t);
+        if (const QString title = ParamTitle(p.Row, lang); !title.isEmpty()) titles.append(title);
     }
     if (!titles.isEmpty()) out << indent << "title: " << titles.join(QStringLiteral(" / ")) << '\n';
     if (const QString hint = ParamHint(p.Row, c.LangIndex); !hint.isEmpty()) {
@@ -127,7 +128,7 @@ void PrintDetails(const ParamCommand& c, const ParamRef& p, const RegisterImage&
         const ParamRef unit = RefOf(unitRow);
         auto unitImage = std::make_unique<RegisterImage>();
         int failedReg = 0;
-        const std::uint8_t r = ReadIds(com, IdsToRead(unit), *unitImage, &failedReg);
+        const std::uint8_t r = ReadIds(t, IdsToRead(unit), *unitImage, &failedReg);
         const QString text =
             r == kResultOk
                 ? ShowValue(unit, *unitImage, {}, c.LangIndex, c.DecimalSep).Text.trimmed()
@@ -136,29 +137,29 @@ void PrintDetails(const ParamCommand& c, const ParamRef& p, const RegisterImage&
     }
 }
 
-int Show(const ParamCommand& c, const ParamRef& p, ComSetup& com, QTextStream& out,
+int Show(const ParamCommand& c, const ParamRef& p, const Target& t, QTextStream& out,
          QTextStream& err) {
     auto image = std::make_unique<RegisterImage>();
     DspValue dsp{};
-    if (const int code = ReadForShow(p, com, *image, dsp, err); code >= 0) return code;
+    if (const int code = ReadForShow(p, t, *image, dsp, err); code >= 0) return code;
     try {
         out << ValueLine(p, ShowValue(p, *image, dsp, c.LangIndex, c.DecimalSep), c.Raw) << '\n';
     } catch (const UserError& e) {
         // A display format that cannot show the value; the catalogue's formats all can.
         return Fail(err, kExitUsage, p.Name() + QStringLiteral(": ") + e.message());
     }
-    if (c.Verbose) PrintDetails(c, p, *image, com, out);
+    if (c.Verbose) PrintDetails(c, p, *image, t, out);
     out.flush();
     return kExitOk;
 }
 
-int Write(const ParamRef& p, const ParsedInput& in, RegisterImage& image, ComSetup& com,
+int Write(const ParamRef& p, const ParsedInput& in, RegisterImage& image, const Target& t,
           QTextStream& err) {
     auto list = std::make_unique<ModbusList>();
     bool keyNeeded = false;
     if (NeedsAccessKey(p)) {
         int failedReg = 0;
-        if (const std::uint8_t r = ReadIds(com, {mrCUR_SN}, image, &failedReg); r != kResultOk) {
+        if (const std::uint8_t r = ReadIds(t, {mrCUR_SN}, image, &failedReg); r != kResultOk) {
             return Fail(
                 err, kExitTransaction,
                 ResultLine(
@@ -178,7 +179,12 @@ int Write(const ParamRef& p, const ParsedInput& in, RegisterImage& image, ComSet
     // Appended last, so that the list, run from its last entry, sends the key first.
     if (keyNeeded) AppendWord(*list, kAccessKeyRegister, AccessKey(image));
 
-    RunList(com, *list);
+    // On a file, the whole list reaches it in one replace: the value, both checksums and the
+    // date. The closing write of a bracket goes with it even when the value was refused.
+    t.BeginWrites();
+    RunList(t, *list);
+    if (!t.EndWrites())
+        return Fail(err, kExitFile, t.FileName() + QStringLiteral(": ") + Str(kStrFileNotWritten));
     bool failed = false;
     for (int e = list->Len - 1; e >= 0; --e) {
         const std::uint8_t r = list->Result[At(e)];
@@ -197,8 +203,8 @@ int Write(const ParamRef& p, const ParsedInput& in, RegisterImage& image, ComSet
 
 }  // namespace
 
-int RunParamCommand(const ParamCommand& c, ComSetup& com, const std::function<QString()>& openPort,
-                    QTextStream& out, QTextStream& err) {
+int RunParamCommand(const ParamCommand& c, const Target& t,
+                    const std::function<QString()>& openPort, QTextStream& out, QTextStream& err) {
     const NameMatch match = FindParam(c.Name);
     if (match.Row == kNoRow) {
         if (c.Name.trimmed().isEmpty())
@@ -212,6 +218,12 @@ int RunParamCommand(const ParamCommand& c, ComSetup& com, const std::function<QS
                     message + QStringLiteral(" (tarvix-cli params lists them all)"));
     }
     const ParamRef p = RefOf(match.Row);
+    if (t.IsFile() && p.IsDsp()) {
+        return Fail(err, kExitUsage,
+                    QStringLiteral("%1 is a measuring-module parameter: a configuration file "
+                                   "holds none")
+                        .arg(p.Name()));
+    }
 
     auto image = std::make_unique<RegisterImage>();
     ParsedInput in;
@@ -234,11 +246,11 @@ int RunParamCommand(const ParamCommand& c, ComSetup& com, const std::function<QS
     }
 
     if (const QString error = openPort(); !error.isEmpty()) return Fail(err, kExitPort, error);
-    if (!c.Set) return Show(c, p, com, out, err);
+    if (!c.Set) return Show(c, p, t, out, err);
 
     if (MenuFollowsDevice(p)) {
         int failedReg = 0;
-        if (const std::uint8_t r = ReadIds(com, IdsToRead(p), *image, &failedReg); r != kResultOk) {
+        if (const std::uint8_t r = ReadIds(t, IdsToRead(p), *image, &failedReg); r != kResultOk) {
             return Fail(
                 err, kExitTransaction,
                 ResultLine(QStringLiteral("%1, reading register %2").arg(p.Name()).arg(failedReg),
@@ -246,8 +258,8 @@ int RunParamCommand(const ParamCommand& c, ComSetup& com, const std::function<QS
         }
         if (!parse()) return kExitUsage;
     }
-    if (const int code = Write(p, in, *image, com, err); code >= 0) return code;
-    return Show(c, p, com, out, err);
+    if (const int code = Write(p, in, *image, t, err); code >= 0) return code;
+    return Show(c, p, t, out, err);
 }
 
 }  // namespace tarvix::cli

@@ -2,7 +2,7 @@
 // read from or written to the transmitter and shown as the configuration pages show it.
 #pragma once
 
-#include "link/com_setup.h"
+#include "cli/cli_link.h"
 #include "model/param_table.h"
 
 #include <QChar>
@@ -26,11 +26,13 @@ struct ParamCommand {
 };
 
 // Checks the name and, for set, the access and the value (as far as it does not depend on
-// the device), then calls openPort, which opens com and returns an empty string or the
+// the device), then calls openPort, which opens the line and returns an empty string or the
 // reason it could not. get reads the value and prints its line; set writes it (inside the
-// access-key bracket where the device asks for it), reads it back and prints that. The value
-// line goes to out, messages and notes to err. Returns the exit code (exit_codes.h).
-int RunParamCommand(const ParamCommand& c, ComSetup& com, const std::function<QString()>& openPort,
-                    QTextStream& out, QTextStream& err);
+// access-key bracket where the device asks for it), reads it back and prints that. On a
+// configuration file the same happens in the file; a measuring-module parameter is refused
+// there. The value line goes to out, messages and notes to err. Returns the exit code
+// (exit_codes.h).
+int RunParamCommand(const ParamCommand& c, const Target& t,
+                    const std::function<QString()>& openPort, QTextStream& out, QTextStream& err);
 
 }  // namespace tarvix::cli

@@ -3,11 +3,27 @@
 #include <QTextStream>
 #include <cstdint>
 
+#include "base/user_error.h"
+#include "cli/param_value.h"
 #include "model/param_table.h"
 
 namespace tarvix {
+namespace {
 
-int RunParamsCommand(QTextStream& out) {
+// A register row's value as get shows it; empty for any other row.
+QString ValueField(int row, const RegisterImage& values, QChar decimalSep) {
+    const cli::ParamRef p = cli::RefOf(row);
+    if (p.Row == kNoRow || p.IsDsp()) return {};
+    try {
+        return cli::ShowValue(p, values, {}, 0, decimalSep).Text.trimmed();
+    } catch (const UserError&) {
+        return {};  // a display format that cannot show the value
+    }
+}
+
+}  // namespace
+
+int RunParamsCommand(QTextStream& out, const RegisterImage* values, QChar decimalSep) {
     const QChar tab = QLatin1Char('\t');
     for (int row = 0; row < ParamCount; ++row) {
         const ParamReg& r = ParamRegs[static_cast<std::size_t>(row)];
@@ -16,7 +32,9 @@ int RunParamsCommand(QTextStream& out) {
             << tab << r.Reg << tab
             << QStringLiteral("0x") +
                    QString::number(attr, 16).toUpper().rightJustified(3, QLatin1Char('0'))
-            << tab << ParamTitle(row, 0) << tab << ParamTitle(row, 1) << '\n';
+            << tab << ParamTitle(row, 0) << tab << ParamTitle(row, 1);
+        if (values) out << tab << ValueField(row, *values, decimalSep);
+        out << '\n';
     }
     out.flush();
     return 0;

@@ -294,6 +294,8 @@ QString ResultText(int code) {
             return Str(kStrBadCrc);
         case kResultNoFileData:
             return Str(kStrNoFileData);
+        case kResultFileNotWritten:
+            return Str(kStrFileNotWritten);
         default:
             return {};
     }

@@ -80,18 +80,26 @@ inline constexpr std::uint8_t kExceptionFirst = 1;
 inline constexpr std::uint8_t kExceptionLast = 15;
 
 // Result codes of a transaction: success, the device's exception code (1..15), or one of
-// the failures below. Every code from kResultNoAnswer on is retried.
+// the failures below. Every code from kResultNoAnswer on is retried, except a configuration
+// file that could not be written: a retry would hand the same bytes to the same full or
+// vanished disk, and the failure has to reach the journal as the entry's own result instead
+// of disappearing among the skipped entries of a list that "got no answer".
 inline constexpr std::uint8_t kResultOk = 0;
 inline constexpr std::uint8_t kResultNoAnswer = 16;
 inline constexpr std::uint8_t kResultBadLength = 17;  // also: any malformed answer
 inline constexpr std::uint8_t kResultOtherAddress = 18;
 inline constexpr std::uint8_t kResultBadCrc = 19;
 inline constexpr std::uint8_t kResultNoFileData = 32;  // file mode: no file, or a key missing
+// File mode: the file was not changed (gone, not writable, disk full); nothing of the entry
+// reached it.
+inline constexpr std::uint8_t kResultFileNotWritten = 33;
 
 constexpr bool IsDeviceException(int result) {
     return result >= kExceptionFirst && result <= kExceptionLast;
 }
-constexpr bool IsCommunicationFailure(int result) { return result >= kResultNoAnswer; }
+constexpr bool IsCommunicationFailure(int result) {
+    return result >= kResultNoAnswer && result != kResultFileNotWritten;
+}
 
 // Connection modes (WorkMode): no data source, the transmitter on the line, a configuration
 // file answering in its place.

@@ -95,9 +95,12 @@ void ThreadCom::Step(ModbusList& L) {
 
     int next = e;
     if (opList ? !IsCommunicationFailure(r) : r == kResultOk) {
+        // Done, also when the device refused or the file could not be written: the entry's
+        // result is its outcome, which the distribution reports.
         --next;
         L.Retry = 0;
-        state_.GotCount.fetch_add(1, std::memory_order_relaxed);
+        (r == kResultFileNotWritten ? state_.LostCount : state_.GotCount)
+            .fetch_add(1, std::memory_order_relaxed);
     } else if (!IsCommunicationFailure(r)) {
         // A device exception on the poll list is final: the entry is given up at once.
         L.Retry = kAttempts;

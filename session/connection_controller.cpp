@@ -164,11 +164,17 @@ void ConnectionController::Disconnect() {
     SetState(now);
 }
 
-void ConnectionController::EnterFileMode() {
-    if (!StopCycles()) return;
+bool ConnectionController::EnterFileMode() {
+    connectWhenIdle_ = false;
+    followPending_ = false;
+    // The poll list ends after the entry it is in rather than running on to its end.
+    if (!p_.Lists->PollList.Idle()) p_.Lists->PollList.Abort.store(1, std::memory_order_release);
+    if (!StopCycles()) return false;
+    if (state_ == ConnectionState::Online) p_.Log.WriteJournal(Str(kStrDisconnected), kJournalInfo);
     if (WorkMode() == kModeOnline && line_) line_->ReleasePort();
     p_.Worker.WorkMode = kModeFile;
     SetState(ConnectionState::FileMode);
+    return true;
 }
 
 void ConnectionController::FollowDeviceSettings() {
@@ -370,12 +376,19 @@ void ConnectionController::OperationTick() {
         return;
     }
     if (op.Skipped > 0 && op.Skipped == op.Len) {
-        p_.Log.WriteJournal(Str(kStrNoAnswer), kJournalError);
         op.Skipped = 0;
-        op.Busy = 0;
-        if (switchOffline_) Disconnect();
         outcome.noAnswer = true;
         outcome.failed = op.Len;
+        if (WorkMode() == kModeFile) {
+            // No device kept silent: the file lacks what every entry asked for, and each
+            // entry's line names it (nothing of a failed entry enters the image).
+            Distribute(op);
+            op.Result.fill(0);
+        } else {
+            p_.Log.WriteJournal(Str(kStrNoAnswer), kJournalError);
+            op.Busy = 0;
+            if (switchOffline_) Disconnect();
+        }
         Q_EMIT OperationFinished(outcome);
         return;
     }

@@ -90,8 +90,10 @@ class ConnectionController : public QObject {
     bool Connect();
     // "Оффлайн": stops the cycles, waits for the lists, releases the port.
     void Disconnect();
-    // A configuration file answers from now on: polling stops, the port is released.
-    void EnterFileMode();
+    // A configuration file answers from now on: polling stops, the port is released (a
+    // confirmed connection journals "Расходомер отключен"). False, with the mode unchanged,
+    // when the worker is dead.
+    bool EnterFileMode();
     // The device's new address, rate and parity were written: keep them in the settings file
     // and reconnect with them; the connection is confirmed only by an answer at them.
     void FollowDeviceSettings();

@@ -14,7 +14,9 @@ Program::Program(const QString& folder, Journal::Environment journalEnv)
     : Folder(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')),
       Lists(std::make_unique<ModbusLists>()),
       Settings(Folder + QStringLiteral("Tarvix.ini")),
-      Log(Folder, JournalList, std::move(journalEnv)) {}
+      Log(Folder, JournalList, std::move(journalEnv)) {
+    Worker.File = &ConfigFile;
+}
 
 Program::~Program() = default;
 

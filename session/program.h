@@ -1,10 +1,11 @@
 // The program-wide objects of one run: register image, lists, connection settings, worker
-// state, settings file and journal. main() creates one Program and hands it by reference to
-// every window; a test makes a fresh one on a temporary folder.
+// state, configuration file, settings file and journal. main() creates one Program and hands it by
+// reference to every window; a test makes a fresh one on a temporary folder.
 #pragma once
 
 #include "base/ini_file.h"
 #include "link/com_setup.h"
+#include "link/config_file_store.h"
 #include "link/list_ops.h"
 #include "link/modbus_list.h"
 #include "link/thread_com.h"
@@ -31,6 +32,9 @@ struct Program {
     std::unique_ptr<ModbusLists> Lists;  // large: kept off the stack
     ComSetup Com;
     WorkerState Worker;
+    // ConfigFile: the configuration file the worker serves file mode from (none at first);
+    // installed in Worker.File.
+    ConfigFileStore ConfigFile{Image};
     IniFile Settings;
     JournalModel JournalList;
     Journal Log;

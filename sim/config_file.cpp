@@ -4,13 +4,14 @@
 #include "base/cp1251.h"
 #include "base/ini_file.h"
 #include "base/text_file.h"
+#include "link/config_file_store.h"
+#include "model/param_table.h"
 #include "sim/device.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 
 #include <array>
-#include <vector>
 
 namespace tarvix::sim {
 namespace {
@@ -19,16 +20,13 @@ const QString kUserRegs = QStringLiteral("UserRegs");
 const QString kTechRegs = QStringLiteral("TechRegs");
 const QString kDspEeprom = QStringLiteral("DspEeprom");
 const QString kCheckSum = QStringLiteral("CheckSum");
-constexpr int kMissingSum = 0x1FFFF;  // out of 16-bit range: "no checksum in the file"
 
-bool ChecksumMatches(const IniFile& ini, const QString& section, std::uint16_t sum,
-                     QString* error) {
-    const int stored = ini.ReadInteger(section, kCheckSum, kMissingSum);
-    if (stored == kMissingSum) {
+bool ChecksumMatches(int stored, const QString& section, std::uint16_t sum, QString* error) {
+    if (stored == kConfigMissingSum) {
         *error = QStringLiteral("section [%1] has no CheckSum").arg(section);
         return false;
     }
-    if (static_cast<std::uint16_t>(stored) != sum) {
+    if (stored != sum) {
         *error = QStringLiteral("checksum error in [%1]: the file says %2, its values add up to %3")
                      .arg(section)
                      .arg(static_cast<std::uint16_t>(stored))
@@ -45,20 +43,20 @@ bool LoadConfiguration(const QString& path, Device& device, QString* error) {
         *error = QStringLiteral("cannot read %1: no such file").arg(path);
         return false;
     }
+    if (!ConfigFileUsable(path)) {
+        *error = QStringLiteral("%1 is not a configuration file: larger than %2 bytes")
+                     .arg(path)
+                     .arg(kMaxConfigFileBytes);
+        return false;
+    }
     const IniFile ini(path);
     if (!ini.SectionExists(kUserRegs)) {
         *error = QStringLiteral("%1 is not a configuration file: no section [UserRegs]").arg(path);
         return false;
     }
-    const auto& set = RegisterMap::Instance().FileSet();
-    std::vector<std::uint16_t> values(set.size());
-    std::uint16_t sum = 0;
-    for (std::size_t i = 0; i < set.size(); ++i) {
-        values[i] =
-            static_cast<std::uint16_t>(ini.ReadInteger(kUserRegs, QString::number(set[i]), 2));
-        sum = static_cast<std::uint16_t>(sum + values[i]);
-    }
-    if (!ChecksumMatches(ini, kUserRegs, sum, error)) return false;
+    // The program's own reading: the same registers, the same value for a missing key.
+    const ConfigValues user = ReadConfigValues(ini);
+    if (!ChecksumMatches(user.StoredSum, kUserRegs, user.Sum, error)) return false;
 
     std::array<std::uint32_t, kDspParams> dsp{};
     const bool withDsp = ini.SectionExists(kDspEeprom);
@@ -70,10 +68,11 @@ bool LoadConfiguration(const QString& path, Device& device, QString* error) {
             dspSum =
                 static_cast<std::uint16_t>(dspSum + (dsp[static_cast<std::size_t>(n)] & 0xFFFF));
         }
-        if (!ChecksumMatches(ini, kDspEeprom, dspSum, error)) return false;
+        const int stored = ini.ReadInteger(kDspEeprom, kCheckSum, kConfigMissingSum);
+        if (!ChecksumMatches(stored, kDspEeprom, dspSum, error)) return false;
     }
 
-    for (std::size_t i = 0; i < set.size(); ++i) device.SetWord(set[i], values[i]);
+    for (std::size_t i = 0; i < DumpSet.size(); ++i) device.SetWord(DumpSet[i], user.Values[i]);
     if (withDsp) {
         // Parameters 0..18 first: each write recomputes the module's own checksum, and
         // parameter 19 then stores the file's value, as a write from the program would.
@@ -93,7 +92,7 @@ bool SaveConfiguration(const QString& path, const Device& device, QString* error
     };
     line(QStringLiteral("[UserRegs]"));
     std::uint16_t sum = 0;
-    for (const int reg : RegisterMap::Instance().FileSet()) {
+    for (const int reg : DumpSet) {
         const std::uint16_t v = device.Word(reg);
         sum = static_cast<std::uint16_t>(sum + v);
         line(QStringLiteral("%1=%2").arg(reg).arg(v));
@@ -102,7 +101,7 @@ bool SaveConfiguration(const QString& path, const Device& device, QString* error
 
     // The program writes this checksum over the registers 500..1795 and never checks it.
     std::uint16_t techSum = 0;
-    for (int reg = 500; reg < kRegisters; ++reg)
+    for (int reg = kConfigTechSumFirst; reg < kRegisters; ++reg)
         techSum = static_cast<std::uint16_t>(techSum + device.Word(reg));
     line(QStringLiteral("[TechRegs]"));
     line(QStringLiteral("CheckSum=%1").arg(techSum));

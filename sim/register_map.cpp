@@ -28,11 +28,8 @@ RegisterMap::RegisterMap() {
         if (p.Type == kTypeFloat && InRange(p.Reg + 1)) {
             info_[Idx(p.Reg)] = {RegKind::FloatLow, writable, r16};
             info_[Idx(p.Reg + 1)] = {RegKind::FloatHigh, writable, r16};
-            fileSet_.push_back(p.Reg);
-            fileSet_.push_back(p.Reg + 1);
         } else {
             info_[Idx(p.Reg)] = {RegKind::Word, writable, r16};
-            fileSet_.push_back(p.Reg);
         }
     }
 }

@@ -8,7 +8,6 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace tarvix::sim {
 
@@ -40,10 +39,6 @@ class RegisterMap {
     // The row register (low register of a float) of the parameter called name, or -1.
     int Find(std::string_view name) const;
 
-    // The registers a configuration file holds, ascending: every register of every register
-    // row (both halves of a float).
-    const std::vector<int>& FileSet() const { return fileSet_; }
-
     // Measuring-module parameter n (0..19): value bytes (2, 3 or 4), value code, name.
     int DspSize(int n) const;
     std::uint8_t DspCode(int n) const;
@@ -62,7 +57,6 @@ class RegisterMap {
     };
     std::array<Info, kRegisters> info_{};
     std::array<std::int16_t, kDspParams> dspRow_{};
-    std::vector<int> fileSet_;
 };
 
 }  // namespace tarvix::sim

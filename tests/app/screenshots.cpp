@@ -123,6 +123,26 @@ int main(int argc, char** argv) {
                               QStringLiteral(".png"));
         }
     }
+    {
+        // File mode: the configuration the simulator saves, chosen with "Выбрать файл...".
+        const QString file = dir.filePath(QStringLiteral("kviron.mbr"));
+        sim.Command(QStringLiteral("save ") + file);
+        form->SetConfigFileDialog([file](QWidget*, const QString&) { return file; });
+        form->ChooseConfigFile();
+        const int node = 11;  // "Сумматор 1"
+        form->SelectNode(node);
+        form->OpenSelectedNode();
+        if (!QTest::qWaitFor(
+                [&] {
+                    return form->ActivePage() == tarvix::NodePage(node, p.Image) &&
+                           p.Lists->OpList.Idle();
+                },
+                10000)) {
+            std::fprintf(stderr, "file mode page not shown\n");
+        }
+        QTest::qWait(1000);
+        form->grab().save(out + QStringLiteral("/file_mode.png"));
+    }
     form->close();
     return 0;
 }

@@ -156,7 +156,8 @@ TEST(ResultText, TextsOfTheCodes) {
     EXPECT_EQ(ResultText(19), QStringLiteral("Ошибка связи: неверная контрольная сумма"));
     EXPECT_EQ(ResultText(32),
               QStringLiteral("Ошибка при чтении конфигурации из файла: Не найден узел с данными"));
-    for (int code : {0, 6, 7, 8, 10, 15, 20, 31, 33, 255}) EXPECT_TRUE(ResultText(code).isEmpty());
+    EXPECT_EQ(ResultText(33), QStringLiteral("Ошибка записи в файл конфигурации"));
+    for (int code : {0, 6, 7, 8, 10, 15, 20, 31, 34, 255}) EXPECT_TRUE(ResultText(code).isEmpty());
 }
 
 struct TransactionFixture : ListFixture {
