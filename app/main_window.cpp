@@ -7,6 +7,7 @@
 #include "connect/form_setup_com.h"
 #include "model/param_table.h"
 #include "pages/forms/page_forms.h"
+#include "pages/point_table_pages.h"
 #include "pages/unit_rules.h"
 #include "pages/value_service.h"
 #include "session/config_file_mode.h"

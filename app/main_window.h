@@ -34,6 +34,7 @@ class TFormSetupCom;
 class TFormConnecting;
 class TFormRegDump;
 class TFormCurCalibr;
+class PointTablePages;
 class UnitRules;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
@@ -112,6 +113,14 @@ class TForm1 : public QMainWindow {
 
     QString StatusText(int panel) const;
 
+    // The point tables of the correction and fluid pages. The table files are chosen through
+    // TableFileDialog (save: true for "Сохранить в файл..."); tests answer in its place.
+    using TableFileDialog = std::function<QString(QWidget*, bool save)>;
+    void SetTableFileDialog(TableFileDialog choose) { tableFile_ = std::move(choose); }
+    PointTablePages& Tables() { return *tables_; }
+    void SaveDensityTable(bool target);
+    void LoadDensityTable(bool target);
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -141,6 +150,7 @@ class TForm1 : public QMainWindow {
     void ShowDeadWorker();
     void InstallPageHooks();
     void InstallUnitRules();
+    void InstallTablePages();
     void AnyEditChange(QWidget* sender);
     QWidget* PageWidget(int page) const;
     void RefreshIndicatorField(QComboBox* selector, QLabel* value, QLabel* unit);
@@ -162,6 +172,8 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<ConnectionController> connection_;
     std::unique_ptr<Descriptors> descriptors_;
     std::unique_ptr<UnitRules> units_;
+    std::unique_ptr<PointTablePages> tables_;
+    TableFileDialog tableFile_;
     QPointer<TFormSetupCom> setupCom_;
     QPointer<TFormConnecting> connecting_;
     QPointer<TFormRegDump> regDump_;

@@ -163,6 +163,7 @@ constexpr Entry kStrings[] = {
     {952, QT_TRANSLATE_NOOP("Strings", "в файле больше %1 строк")},
     {953, QT_TRANSLATE_NOOP("Strings", "в строке %1 не %2 поля")},
     {954, QT_TRANSLATE_NOOP("Strings", "в строке %1 значение \"%2\" не является числом")},
+    {955, QT_TRANSLATE_NOOP("Strings", "Не удалось записать файл таблицы.")},
     {4100, QT_TRANSLATE_NOOP("Strings", "Недопустимое значение: %1")},
     {4101, QT_TRANSLATE_NOOP("Strings", "%1 выходит за пределы допустимых значений: %2..%3")},
     {4102, QT_TRANSLATE_NOOP("Strings", "Строка %1 не является числом в формате %2")},

@@ -136,6 +136,7 @@ enum StrId : int {
     kStrTableTooLong = 952,
     kStrTableFieldCount = 953,
     kStrTableNotNumber = 954,
+    kStrTableNotWritten = 955,
 };
 
 // The text of string n in the current language; empty for a number the table lacks.
