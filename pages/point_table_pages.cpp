@@ -20,7 +20,8 @@ namespace tarvix {
 namespace {
 
 constexpr int kNumberColumnWidth = 24;
-constexpr int kFirstValueColumn = 1;  // column 0 numbers the rows
+constexpr int kFirstColumnWidth = 140;  // the flow fraction or the temperature
+constexpr int kFirstValueColumn = 1;    // column 0 numbers the rows
 
 const char* CountEditName(Fluid f) {
     return f == Fluid::Target ? "EditTargetPWLCount" : "EditCarrierPWLCount";
@@ -79,6 +80,7 @@ PointTablePages::PointTablePages(QWidget& window, Context context, QObject* pare
 void PointTablePages::Prepare(QTableWidget* grid) {
     if (!grid) return;
     grid->setColumnWidth(0, kNumberColumnWidth);
+    grid->setColumnWidth(kFirstValueColumn, kFirstColumnWidth);
     grid->setItemDelegate(new CellDelegate(*this, *grid));
     grid->installEventFilter(this);
     for (int r = 0; r < grid->rowCount(); ++r) {

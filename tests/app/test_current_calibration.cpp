@@ -41,6 +41,7 @@ class TestCurrentCalibration : public QObject {
             .toDouble();
     }
     double Ammeter() {
+        QTest::qWait(250);  // the output follows in the device's next measuring cycle
         return w_.Sim().Command(QStringLiteral("ammeter")).section(QLatin1Char(' '), 1).toDouble();
     }
     int Requests() {
