@@ -53,7 +53,11 @@ void TForm1::OpenCurrentCalibration() {
     if (!connection_->PauseForTool()) return;
     curCalibr_->SetMessageBox(message_);
     curCalibr_->exec();
+    // The window closed meanwhile (a signal to quit): the wizard has had its closing write,
+    // the cycles stay stopped.
+    if (!p_.Started) return;
     connection_->ResumeAfterTool();
+    leaveSimulationPending_ = false;
     if (curCalibr_->Calibration().SimulationMayBeOn()) {
         const std::uint8_t r = curCalibr_->ClosingResult();
         p_.Log.WriteJournal(
