@@ -6,6 +6,7 @@
 #include "session/program.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <exception>
@@ -17,6 +18,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvix"));
     QApplication::setOrganizationName(QStringLiteral("Tarvix"));
+    // An installed program's desktop entry and icon: Wayland desktops match the window to the
+    // entry by this name, X11 ones by the entry's StartupWMClass.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TARVIX_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TARVIX_APP_ID)));
     try {
         const QString folder = tarvix::ChooseProgramFolder(QCoreApplication::applicationDirPath());
         tarvix::Journal::Environment env;

@@ -168,6 +168,27 @@ constexpr Entry kStrings[] = {
     {4101, QT_TRANSLATE_NOOP("Strings", "%1 выходит за пределы допустимых значений: %2..%3")},
     {4102, QT_TRANSLATE_NOOP("Strings", "Строка %1 не является числом в формате %2")},
     {4103, QT_TRANSLATE_NOOP("Strings", "Формат %1 не подходит для вывода значения")},
+    // The serial-port problems. The English module's texts follow each as a translator's note.
+    //: No access: user %1 is not in the group "%2" that owns the port. Add the user to the
+    //: group with "sudo usermod -aG %2 $USER" and log in again.
+    {4200, QT_TRANSLATE_NOOP("Strings",
+                             "Нет доступа: пользователь %1 не входит в группу «%2», которой "
+                             "принадлежит порт. Добавьте его в группу командой «sudo usermod -aG "
+                             "%2 $USER» и войдите в систему заново.")},
+    //: No access: only the port's owner, user %1, may open it.
+    {4201, QT_TRANSLATE_NOOP("Strings",
+                             "Нет доступа: открыть порт может только его владелец, "
+                             "пользователь %1.")},
+    //: The port is in use by another program. Close it and try again.
+    {4202, QT_TRANSLATE_NOOP("Strings",
+                             "Порт занят другой программой. Закройте ее и повторите попытку.")},
+    //: The port is in use by another program: %1. Close it and try again.
+    {4203, QT_TRANSLATE_NOOP("Strings",
+                             "Порт занят другой программой: %1. Закройте ее и повторите попытку.")},
+    //: The adapter of port %1 was unplugged (%2). Plug it in again and choose "Online".
+    {4204, QT_TRANSLATE_NOOP("Strings",
+                             "Адаптер порта %1 отключен (%2). Подключите его снова и выберите "
+                             "«Онлайн».")},
 };
 
 const Entry* Find(int n) {

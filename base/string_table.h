@@ -137,6 +137,12 @@ enum StrId : int {
     kStrTableFieldCount = 953,
     kStrTableNotNumber = 954,
     kStrTableNotWritten = 955,
+    // Why a serial port cannot be used (link/port_problem.h) and what to do about it.
+    kStrPortNotInGroup = 4200,  // %1 user, %2 the group owning the device node
+    kStrPortOwnerOnly = 4201,   // %1 the node's owner
+    kStrPortBusy = 4202,
+    kStrPortBusyHolder = 4203,  // %1 "name (PID n)" of the program holding the port
+    kStrAdapterGone = 4204,     // %1 port, %2 the system's error
 };
 
 // The text of string n in the current language; empty for a number the table lacks.

@@ -9,6 +9,9 @@
 #include "pages/page_requests.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -96,14 +99,11 @@ std::uint8_t WriteRow(ComSetup& com, ModbusList& L, int row, RegisterImage& imag
     return RunEntry(com, L, e);
 }
 
-}  // namespace
-
-int RunDump(const DumpOptions& o, ComSetup& com, const std::function<QString()>& openPort,
-            QTextStream& out, QTextStream& err) {
-    if (const QString why = openPort(); !why.isEmpty()) return Fail(err, kExitPort, why);
+// The 21 block reads into values. Returns the first failure's result with the block's
+// description in *what, or kResultOk.
+std::uint8_t ReadBlocks(ComSetup& com, DumpValues& values, Progress* progress, QString* what) {
     auto list = std::make_unique<ModbusList>();
     RegisterImage image;
-    Progress progress(o.Progress, out);
     int registers = 0;
     for (int b = 0; b < kDumpBlockCount; ++b) {
         const DumpBlock& block = kDumpBlocks[At(b)];
@@ -112,25 +112,42 @@ int RunDump(const DumpOptions& o, ComSetup& com, const std::function<QString()>&
                          static_cast<std::uint16_t>(block.Count));
         const std::uint8_t r = RunSingle(com, *list);
         if (r != kResultOk) {
-            progress.Done();
-            return Fail(err, kExitTransaction,
-                        ResultLine(QStringLiteral("block %1 (registers %2-%3)")
-                                       .arg(b)
-                                       .arg(block.First)
-                                       .arg(block.First + block.Count - 1),
-                                   r));
+            *what = QStringLiteral("block %1 (registers %2-%3)")
+                        .arg(b)
+                        .arg(block.First)
+                        .arg(block.First + block.Count - 1);
+            return r;
         }
         for (int i = 0; i < block.Count; ++i)
             image.ModbusRegs[At(block.First + i)] = list->Values[At(list->Slot[0] + i)];
         registers += block.Count;
-        progress.Show(QStringLiteral("%1 registers, block %2/%3")
-                          .arg(registers)
-                          .arg(b + 1)
-                          .arg(kDumpBlockCount));
+        if (progress) {
+            progress->Show(QStringLiteral("%1 registers, block %2/%3")
+                               .arg(registers)
+                               .arg(b + 1)
+                               .arg(kDumpBlockCount));
+        }
     }
+    values = DumpValuesOf(image);
+    return kResultOk;
+}
+
+}  // namespace
+
+int RunDump(const DumpOptions& o, ComSetup& com, const std::function<QString()>& openPort,
+            QTextStream& out, QTextStream& err) {
+    if (const QString why = openPort(); !why.isEmpty()) return Fail(err, kExitPort, why);
+    Progress progress(o.Progress, out);
+    DumpValues values{};
+    QString what;
+    if (const std::uint8_t r = ReadBlocks(com, values, &progress, &what); r != kResultOk) {
+        progress.Done();
+        return Fail(err, kExitTransaction, ResultLine(what, r));
+    }
+    const int registers = DumpSetSize;
     progress.Done();
     QString error;
-    if (!WriteDumpFile(o.File, DumpValuesOf(image), &error))
+    if (!WriteDumpFile(o.File, values, &error))
         return Fail(err, kExitFile, QStringLiteral("cannot write %1: %2").arg(o.File, error));
     const QString summary = QStringLiteral("%1 registers in %2 blocks, %3 s")
                                 .arg(registers)
@@ -194,30 +211,63 @@ int RunRestore(const DumpOptions& o, ComSetup& com, const std::function<QString(
     return kExitOk;
 }
 
-int RunDiff(const QString& a, const QString& b, QChar decimalSep, QTextStream& out,
+int RunDiff(const DiffOptions& o,
+            const std::function<QString(ComSetup&, const QString&)>& openDevice, QTextStream& out,
             QTextStream& err) {
-    const DumpLoad la = LoadDumpFile(a);
-    const DumpLoad lb = LoadDumpFile(b);
-    for (const auto& [path, load] : {std::pair{a, &la}, std::pair{b, &lb}}) {
-        if (load->Status == DumpLoadStatus::Unreadable)
-            return Fail(err, kExitFile, LoadProblem(path, load->Status));
-        // A file that fails its checksum is still compared: the difference may be the edit
-        // that broke it.
-        if (!load->ok()) Fail(err, kExitOk, LoadProblem(path, load->Status));
+    DumpValues values[2]{};
+    const QString paths[2] = {o.A, o.B};
+    for (int k = 0; k < 2; ++k) {
+        const QString& path = paths[k];
+        if (IsDevicePath(path)) {
+            // A serial port or pseudo-terminal: the configuration the device holds now.
+            ComSetup com;
+            if (const QString why = openDevice(com, path); !why.isEmpty())
+                return Fail(err, kExitPort, why);
+            QString what;
+            if (const std::uint8_t r = ReadBlocks(com, values[k], nullptr, &what); r != kResultOk)
+                return Fail(err, kExitTransaction,
+                            path + QStringLiteral(": ") + ResultLine(what, r));
+            continue;
+        }
+        const DumpLoad load = LoadDumpFile(path);
+        if (!load.ok()) return Fail(err, kExitFile, LoadProblem(path, load.Status));
+        values[k] = load.Values;
     }
-    RegisterImage ia;
-    RegisterImage ib;
-    StoreDumpValues(la.Values, ia);
-    StoreDumpValues(lb.Values, ib);
-    const std::vector<int> rows = DiffDumps(la.Values, lb.Values);
+    // The configuration is what a restore writes: the measured values differ between any
+    // two reads, so they are left out.
+    std::vector<int> rows;
+    for (const int row : DiffDumps(values[0], values[1])) {
+        if (ParamWritable(row)) rows.push_back(row);
+    }
+    if (o.Raw) {
+        // Register by register: the number and both words.
+        for (const int row : rows) {
+            for (int k = 0; k < RowRegCount(row); ++k) {
+                const int reg = ParamRegs[At(row)].Reg + k;
+                const auto i = At(*DumpIndexOf(reg));
+                if (values[0][i] == values[1][i]) continue;
+                out << reg << '\t' << values[0][i] << '\t' << values[1][i] << '\n';
+            }
+        }
+        out.flush();
+        return rows.empty() ? kExitOk : kExitDiffer;
+    }
+    RegisterImage images[2];
+    for (int k = 0; k < 2; ++k) StoreDumpValues(values[k], images[k]);
     const DspValue none{};
     for (const int row : rows) {
         const ParamRef p = RefOf(row);
-        out << ParamName(row) << '\t' << ShowValue(p, ia, none, 0, decimalSep).Text << '\t'
-            << ShowValue(p, ib, none, 0, decimalSep).Text << '\n';
+        out << ParamName(row) << '\t' << ShowValue(p, images[0], none, 0, o.DecimalSep).Text << '\t'
+            << ShowValue(p, images[1], none, 0, o.DecimalSep).Text << '\n';
     }
     out.flush();
     return rows.empty() ? kExitOk : kExitDiffer;
+}
+
+bool IsDevicePath(const QString& path) {
+    struct stat st {};
+    // stat follows a symbolic link, as the simulator's published line is one.
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISCHR(st.st_mode);
 }
 
 }  // namespace tarvix::cli

@@ -25,8 +25,20 @@ int RunDump(const DumpOptions& o, ComSetup& com, const std::function<QString()>&
             QTextStream& out, QTextStream& err);
 int RunRestore(const DumpOptions& o, ComSetup& com, const std::function<QString()>& openPort,
                QTextStream& out, QTextStream& err);
-// Prints one line per differing parameter: name, tab, the value in A, tab, the value in B.
-int RunDiff(const QString& a, const QString& b, QChar decimalSep, QTextStream& out,
+struct DiffOptions {
+    QString A, B;  // a configuration file, or a serial port / pseudo-terminal to read
+    bool Raw = false;
+    QChar DecimalSep = QLatin1Char('.');
+};
+// Prints one line per differing parameter: name, tab, the value in A, tab, the value in B,
+// as the pages show them; with Raw one line per differing register: its number and both
+// words. openDevice sets up and opens com for a device operand (empty string, or why not).
+// Exit code kExitOk when equal, kExitDiffer when not.
+int RunDiff(const DiffOptions& o,
+            const std::function<QString(ComSetup&, const QString&)>& openDevice, QTextStream& out,
             QTextStream& err);
+
+// A character device (a serial port or pseudo-terminal), also through a symbolic link.
+bool IsDevicePath(const QString& path);
 
 }  // namespace tarvix::cli

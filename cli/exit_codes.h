@@ -10,6 +10,8 @@ inline constexpr int kExitTransaction = 3;  // a transaction failed (result text
 // A file (a configuration or dump file) is missing, too large, fails its checksum, or could
 // not be written.
 inline constexpr int kExitFile = 4;
-inline constexpr int kExitDiffer = 5;  // diff: the files differ
+// diff: the two configurations differ (as diff(1) says it; a wrong command line also exits
+// with 1, its message on standard error).
+inline constexpr int kExitDiffer = 1;
 
 }  // namespace tarvix::cli

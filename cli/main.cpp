@@ -55,9 +55,14 @@ Commands:
                           change, one request each. A file that fails its checksum is refused
                           before anything is sent. A value the device refuses is reported by
                           name and the others are still written; the end says how many failed.
-  diff A B                Compare two dump or configuration files parameter by parameter:
-                          one line per difference, name, tab, value in A, tab, value in B.
-                          Exit code 5 when they differ.
+  diff A B                Compare two configurations parameter by parameter. An operand that
+                          is a serial port or pseudo-terminal is read from the device (the
+                          line options apply to both); anything else is a dump or
+                          configuration file, checked by its checksum. The configuration is
+                          what restore writes (measured values differ between any two
+                          reads): one line per such parameter that differs: name, tab,
+                          value in A, tab, value in B, as the pages show them; with --raw one line per register: its
+                          number and both words. Exit code 0 when equal, 1 when they differ.
   set NAME VALUE          Write one parameter and print it as read back. VALUE is taken as the
                           page's control takes it: a number with "." or "," as decimal point,
                           a word in its display format (CalibrationYY: 2024), a menu item by
@@ -95,12 +100,11 @@ exception) is final.
 Exit codes:
   0  done
   1  wrong command line, unknown parameter, a value that is not one, or a parameter that is
-     read-only in this edition (the message says what)
+     read-only in this edition (the message says what); diff: the configurations differ
   2  the port could not be opened
   3  a transaction failed: the result text and code are printed on standard error
   4  a file (--file, dump, restore, diff) is missing, too large, fails its checksum, or
      could not be written (it is then unchanged)
-  5  diff: the files differ
 
 Examples:
   tarvix-cli read --port /dev/ttyUSB0 --baud 19200 300 12
@@ -206,8 +210,10 @@ int main(int argc, char** argv) {
         {QStringLiteral("f"), QStringLiteral("file")},
         QStringLiteral("Configuration file (*.mbr) in place of the port; see Configuration files."),
         QStringLiteral("FILE"));
-    const QCommandLineOption rawOpt(QStringLiteral("raw"),
-                                    QStringLiteral("get, set: print the value's number alone."));
+    const QCommandLineOption rawOpt(
+        QStringLiteral("raw"),
+        QStringLiteral("get, set: print the value's number alone. diff: compare register by "
+                       "register."));
     const QCommandLineOption verboseOpt(
         QStringLiteral("verbose"),
         QStringLiteral("get, set: also print title, registers, access, format, menu and unit. "
@@ -242,9 +248,27 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("diff")) {
         if (args.size() != 3) return Fail(kExitUsage, QStringLiteral("usage: diff A B"));
+        tarvix::cli::DiffOptions d;
+        d.A = args[1];
+        d.B = args[2];
+        d.Raw = parser.isSet(rawOpt);
+        d.DecimalSep = decimalSep;
+        // A device operand is reached with the line options, which apply to both.
+        const auto openDevice = [&](ComSetup& com, const QString& port) -> QString {
+            tarvix::cli::LinkOptions o;
+            o.port = port;
+            o.address = parser.value(addressOpt);
+            o.baud = parser.value(baudOpt);
+            o.parity = parser.value(parityOpt);
+            o.stopBits = parser.value(stopOpt);
+            o.timeout = parser.value(timeoutOpt);
+            if (QString why = tarvix::cli::ApplyLinkOptions(o, com); !why.isEmpty()) return why;
+            if (com.OpenPort()) return {};
+            return QStringLiteral("cannot open port %1: %2").arg(com.PortName, com.LastError());
+        };
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return tarvix::cli::RunDiff(args[1], args[2], decimalSep, out, err);
+        return tarvix::cli::RunDiff(d, openDevice, out, err);
     }
     const bool byName = command == QLatin1String("get") || command == QLatin1String("set");
     const bool dump = command == QLatin1String("dump") || command == QLatin1String("restore");

@@ -199,11 +199,15 @@ bool TFormSetupCom::ReopenPort() {
         program_.Log.WriteJournal(Str(kStrPortOpened) + com.PortName, kJournalInfo);
         return true;
     }
-    // The system's reason on a line of its own: "busy" and "no such device" call for
-    // different remedies.
-    QString text = Str(kStrPortOpenFailed) + com.PortName;
-    if (!com.LastError().isEmpty()) text += QLatin1Char('\n') + com.LastError();
-    Message(QMessageBox::Warning, text, QMessageBox::Ok);
+    // The reason on a line of its own: a missing group membership, a program holding the
+    // port and a missing device call for different remedies. The journal keeps it too, for
+    // whoever reads the log after the message box is gone.
+    const QString failed = Str(kStrPortOpenFailed) + com.PortName;
+    const QString why = com.LastError();
+    program_.Log.WriteJournal(why.isEmpty() ? failed : failed + QStringLiteral(": ") + why,
+                              kJournalError);
+    Message(QMessageBox::Warning, why.isEmpty() ? failed : failed + QLatin1Char('\n') + why,
+            QMessageBox::Ok);
     return false;
 }
 

@@ -37,6 +37,12 @@ class SerialDevice {
     // Reads up to n bytes: returns when n bytes arrived, when no further byte came within
     // gapMs after the last one, or when totalMs passed since the call (0 bytes: no answer).
     virtual int Read(std::uint8_t* data, int n, int totalMs, int gapMs) = 0;
+
+    // The system's error (errno) that showed the device behind the line gone, such as a USB
+    // adapter pulled out; 0 while it is there. Once gone, a line never comes back: the port
+    // must be closed and opened again. Safe to ask from another thread than the one using
+    // the line.
+    virtual int LostError() const { return 0; }
 };
 
 // Opens a named port. On failure returns nullptr and puts the reason into *error.

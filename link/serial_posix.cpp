@@ -1,6 +1,7 @@
 #include "serial_posix.h"
 
 #include "link/com_setup.h"
+#include "link/port_problem.h"
 #include "link/serial_baud_linux.h"
 
 #include <QFile>
@@ -47,15 +48,21 @@ std::unique_ptr<PosixSerialDevice> PosixSerialDevice::Open(const QString& path,
         if (fd >= 0) ::close(fd);
         return nullptr;
     };
+    // The port is closed before the problem is looked into, so that a search for the
+    // program holding it does not find this one.
+    auto failWith = [&](int err, int fd) {
+        if (fd >= 0) ::close(fd);
+        return fail(PortProblemText(ClassifyPortError(err, path)), -1);
+    };
     const QByteArray native = QFile::encodeName(path);
     // Non-blocking for good: opening must not wait for carrier, and every read and write
     // waits in poll() under its own time-out, so a stalled line cannot hold the worker.
     const int fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return fail(ErrnoText(errno), -1);
+    if (fd < 0) return failWith(errno, -1);
     if (!::isatty(fd)) return fail(QStringLiteral("not a serial device"), fd);
     // Not shared: the advisory lock keeps out other programs that honour it (and a second
-    // copy of ours); TIOCEXCL refuses further opens by anyone but root.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return fail(ErrnoText(EBUSY), fd);
+    // copy of ours); TIOCEXCL refuses further opens by anyone but root, with EBUSY.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return failWith(EBUSY, fd);
     ::ioctl(fd, TIOCEXCL);
 
     termios tio{};
@@ -96,7 +103,18 @@ PosixSerialDevice::~PosixSerialDevice() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-void PosixSerialDevice::PurgeInput() { ::tcflush(fd_, TCIFLUSH); }
+// A USB adapter pulled out hangs its tty up: reads and writes then fail with EIO (ENODEV
+// with some drivers) and poll() reports a hang-up, for good. A pseudo-terminal whose other
+// side was closed behaves the same way.
+void PosixSerialDevice::NoteError(int error) {
+    if (!IsLineLostError(error)) return;
+    int none = 0;
+    lost_.compare_exchange_strong(none, error, std::memory_order_acq_rel);
+}
+
+void PosixSerialDevice::PurgeInput() {
+    if (::tcflush(fd_, TCIFLUSH) != 0) NoteError(errno);
+}
 
 // The descriptor never blocks: when the line takes no more bytes (EAGAIN), poll() waits for
 // room, and the write gives up with what went out once its time-out is spent.
@@ -111,7 +129,10 @@ int PosixSerialDevice::Write(const std::uint8_t* data, int n) {
             continue;
         }
         if (w < 0 && errno == EINTR) continue;
-        if (w < 0 && errno != EAGAIN) break;
+        if (w < 0 && errno != EAGAIN) {
+            NoteError(errno);
+            break;
+        }
         const int left = budget - ElapsedMs(start);
         if (left <= 0 || !WaitWritable(fd_, left)) break;
     }
@@ -133,10 +154,16 @@ int PosixSerialDevice::Read(std::uint8_t* data, int n, int totalMs, int gapMs) {
             break;
         }
         if (r == 0) break;
-        if (!(p.revents & POLLIN)) break;  // hang-up or error: the line is gone
+        if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) {
+            // Hung up: the device is gone, whatever may still sit in the buffer.
+            NoteError(EIO);
+            break;
+        }
+        if (!(p.revents & POLLIN)) break;
         const ssize_t rd = ::read(fd_, data + got, static_cast<size_t>(n - got));
         if (rd < 0) {
             if (errno == EINTR || errno == EAGAIN) continue;
+            NoteError(errno);
             break;
         }
         if (rd == 0) break;

@@ -4,6 +4,7 @@
 #include "base/user_error.h"
 #include "link/list_ops.h"
 #include "link/modbus_rtu.h"
+#include "link/port_problem.h"
 #include "link/protocol.h"
 #include "link/thread_com.h"
 #include "model/register_ids.h"
@@ -284,6 +285,18 @@ void ConnectionController::BuildPollList(bool forceIndicator) {
 
 void ConnectionController::PollTick() {
     ModbusList& L = p_.Lists->PollList;
+    // An adapter pulled out never answers again through this descriptor: said once, and the
+    // port is let go at once, so that the kernel gives the adapter its old name when it is
+    // plugged back in (a name still held open is not reused) and "Онлайн" finds it there.
+    if (const auto line = p_.Com.Handle(); line && line->LostError() != 0) {
+        PortProblem gone;
+        gone.kind = PortProblemKind::Gone;
+        gone.error = line->LostError();
+        gone.path = p_.Com.PortName;
+        p_.Log.WriteJournal(PortProblemText(gone), kJournalError);
+        Disconnect();
+        return;
+    }
     if (!L.Idle()) {
         if (L.Ticks.load() > 0 && CheckWorker()) {
             L.Ticks.fetch_sub(1);

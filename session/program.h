@@ -52,9 +52,17 @@ struct Program {
     bool WaitPollList();
 };
 
-// The folder the program keeps its files in: the executable's folder when it is writable
-// (a copied or portable installation, as on Windows), otherwise the per-user application
-// data folder (an installed program). *perUser tells which was chosen.
+// The folder the program keeps its files in ("Tarvix.ini", "Logs", "IndicatorLogs"). An
+// installed program (see ProgramDataFolder) keeps them in the per-user application data
+// folder, whoever runs it: root may write to /usr/bin, but settings do not belong there. A
+// copied or portable folder, as on Windows, keeps them beside the executable when that
+// folder is writable, otherwise in the per-user folder too. *perUser tells which was chosen.
 QString ChooseProgramFolder(const QString& executableFolder, bool* perUser = nullptr);
+
+// The folder of what the program ships besides its executables (the language module
+// "Tarvix.ENU"): the installation's data folder (share/tarvix beside the bin folder), found
+// by the marker file "installed" that `cmake --install` and the package put there; for a
+// copied or portable folder, the executable's own folder.
+QString ProgramDataFolder(const QString& executableFolder);
 
 }  // namespace tarvix

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 
 namespace tarvix {
@@ -77,6 +78,9 @@ class TestRegDump : public QObject {
     }
 
     void anAbortEndsAfterTheRequestInProgress() {
+        // Reading: the abort leaves no file behind.
+        const QString kept = file_;
+        file_ = w_.Folder() + QStringLiteral("/aborted.mbr");
         Button("ButtonFmToFile")->click();
         QCOMPARE(Button("ButtonCancel")->text(), Str(kStrAbort));
         QVERIFY(!Button("ButtonFileToFm")->isEnabled());
@@ -84,6 +88,44 @@ class TestRegDump : public QObject {
         QVERIFY(Ends(Str(kStrDumpAborted)));
         QCOMPARE(Button("ButtonCancel")->text(), Str(kStrDumpClose));
         QVERIFY(w_.Form().Connection().OperationIdle());
+        QVERIFY(!QFile::exists(file_));
+        Button("ButtonCancel")->click();
+        QVERIFY(!dialog_->isVisible());
+        dialog_->show();
+
+        // Writing: the rows before the abort were written, nothing after it.
+        file_ = kept;
+        const int before = Requests();
+        Button("ButtonFileToFm")->click();
+        QTest::qWait(100);
+        Button("ButtonCancel")->click();
+        QVERIFY(Ends(Str(kStrDumpAborted)));
+        const int written = Requests() - before;
+        QVERIFY2(written >= 1 && written < static_cast<int>(RestoreRows().size()),
+                 qPrintable(QString::number(written)));
+        QTest::qWait(300);
+        QCOMPARE(Requests() - before, written);
+    }
+
+    void aDeviceFallingSilentEndsTheRead() {
+        messages_.clear();
+        auto* progress = dialog_->findChild<QProgressBar*>(QStringLiteral("ProgressBar"));
+        Button("ButtonFmToFile")->click();
+        QVERIFY(QTest::qWaitFor([&] { return progress->value() >= 3; }, 10000));
+        QVERIFY(w_.Sim(QStringLiteral("silent on")));
+        // Either the retries end in "no answer" or the request overruns its budget first.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return dialog_->Status() == Str(kStrDumpError) ||
+                       dialog_->Status() == Str(kStrExchangeTimeout);
+            },
+            30000));
+        QVERIFY(w_.Sim(QStringLiteral("silent off")));
+        if (dialog_->Status() == Str(kStrDumpError))
+            QCOMPARE(messages_.value(0), ResultText(kResultNoAnswer));
+        QVERIFY(!dialog_->Transfer().Running());
+        // Whichever way it ended, the list comes back and the dialog closes.
+        QVERIFY(QTest::qWaitFor([&] { return w_.Form().Connection().OperationIdle(); }, 5000));
         Button("ButtonCancel")->click();
         QVERIFY(!dialog_->isVisible());
         dialog_->show();
@@ -91,6 +133,7 @@ class TestRegDump : public QObject {
 
     void refusedFilesAndValuesAreReported() {
         // A value edited by hand: the checksum fails and nothing reaches the device.
+        messages_.clear();
         QFile f(file_);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QByteArray text = f.readAll();

@@ -2,6 +2,7 @@
 // writes parameters by name, shows them as the pages do, refuses what the edition may not
 // write and what is no value, and reports the device's refusals. The service-edition writes
 // (protected data, measuring module) run the command's code in-process at access level 1.
+#include "tests/support/cli_process.h"
 #include "tests/support/sim_process.h"
 
 #include "cli/exit_codes.h"
@@ -25,16 +26,7 @@ namespace {
 
 using testing::SimProcess;
 
-struct Outcome {
-    int code = -1;
-    bool crashed = false;
-    std::string out, err;
-};
-
-std::ostream& operator<<(std::ostream& os, const Outcome& o) {
-    return os << "exit " << o.code << (o.crashed ? " (crashed)" : "") << "\nstdout: " << o.out
-              << "\nstderr: " << o.err;
-}
+using Outcome = testing::CliOutcome;
 
 class CliOnSim : public ::testing::Test {
   protected:
@@ -62,22 +54,7 @@ class CliOnSim : public ::testing::Test {
                    args);
     }
     static Outcome Run(const QStringList& args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TARVIX_BIN_DIR "/tarvix-cli"), args);
-        Outcome o;
-        if (!p.waitForFinished(60000)) {
-            p.kill();
-            p.waitForFinished();
-            o.crashed = true;
-        }
-        o.crashed = o.crashed || p.exitStatus() != QProcess::NormalExit;
-        o.code = p.exitCode();
-        o.out = QString::fromUtf8(p.readAllStandardOutput()).toStdString();
-        o.err = QString::fromUtf8(p.readAllStandardError()).toStdString();
-        return o;
+        return testing::RunCli(QStringLiteral(TARVIX_BIN_DIR "/tarvix-cli"), args);
     }
     static std::string Sim(const QString& command) { return sim_->Command(command).toStdString(); }
 

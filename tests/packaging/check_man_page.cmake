@@ -1,0 +1,23 @@
+# Fails when the manual page leaves out an option that the program's --help offers.
+#   cmake -DPROGRAM=path/to/tarvix-cli -DPAGE=docs/man/tarvix-cli.1 -P check_man_page.cmake
+execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${PROGRAM} --help failed: ${status}")
+endif()
+file(READ ${PAGE} page)
+# roff writes a hyphen of an option as \-.
+string(REPLACE "\\-" "-" page "${page}")
+string(REGEX MATCHALL "--[a-z][a-z0-9-]*" options "${help}")
+list(REMOVE_DUPLICATES options)
+set(missing)
+foreach(option IN LISTS options)
+  string(FIND "${page}" "${option}" at)
+  if(at EQUAL -1)
+    list(APPEND missing ${option})
+  endif()
+endforeach()
+if(missing)
+  message(FATAL_ERROR "${PAGE} does not describe: ${missing}")
+endif()
+list(LENGTH options count)
+message(STATUS "${PAGE}: all ${count} options of --help described")
