@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "connect/form_connecting.h"
 #include "connect/form_setup_com.h"
+#include "tools/form_cur_calibr.h"
 #include "tools/form_reg_dump.h"
 
 namespace tarvix {
@@ -14,8 +15,7 @@ std::unique_ptr<TForm1> CreateMainWindows(Program& program) {
     auto* setupCom = new TFormSetupCom(program, owner);
     auto* regDump = new TFormRegDump(program, owner);
     new PlaceholderDialog(QStringLiteral("TFormLogFiles"), QStringLiteral("Файлы журнала"), owner);
-    new PlaceholderDialog(QStringLiteral("TFormCurCalibr"),
-                          QStringLiteral("Мастер калибровки токового выхода"), owner);
+    auto* curCalibr = new TFormCurCalibr(program, owner);
     new PlaceholderDialog(QStringLiteral("TFormAbout"), QStringLiteral("О программе"), owner);
     new PlaceholderDialog(QStringLiteral("TFormFormats"), QStringLiteral("Формат значений"), owner);
     auto* connecting = new TFormConnecting(owner);
@@ -23,6 +23,7 @@ std::unique_ptr<TForm1> CreateMainWindows(Program& program) {
                           owner);
     form->SetDialogs(setupCom, connecting);
     form->SetToolDialogs(regDump);
+    form->SetCalibrationDialog(curCalibr);
     return form;
 }
 

@@ -7,10 +7,12 @@
 #include "connect/form_setup_com.h"
 #include "model/param_table.h"
 #include "pages/forms/page_forms.h"
+#include "pages/point_table_pages.h"
 #include "pages/unit_rules.h"
 #include "pages/value_service.h"
 #include "session/config_file_mode.h"
 #include "session/program.h"
+#include "tools/form_cur_calibr.h"
 #include "tools/grid_files.h"
 #include "tools/live_values.h"
 #include "ui_main_window.h"
@@ -218,6 +220,9 @@ void TForm1::FormShow() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // Closed while the wizard is open (a signal to quit): the wizard's own closing takes the
+    // current output out of simulation first.
+    if (curCalibr_ && curCalibr_->isVisible()) curCalibr_->reject();
     connection_->PollTimer().stop();
     connection_->OperationTimer().stop();
     connection_->RetryTimer().stop();

@@ -33,6 +33,8 @@ class Descriptors;
 class TFormSetupCom;
 class TFormConnecting;
 class TFormRegDump;
+class TFormCurCalibr;
+class PointTablePages;
 class UnitRules;
 class GridFiles;
 class LiveValues;
@@ -81,6 +83,13 @@ class TForm1 : public QMainWindow {
     void ConnectFirst(std::function<void()> action);
     // "Дамп регистров...": the dump dialog, online only (otherwise after connecting).
     void OpenRegDump();
+    // The current output's calibration: the wizard (online only), "Восстановить" (the factory
+    // coefficients back) and "Копировать польз. в скр." (the user coefficients into the
+    // hidden ones), online or on a configuration file.
+    void SetCalibrationDialog(TFormCurCalibr* wizard);
+    void OpenCurrentCalibration();
+    void RestoreCurrentCoefficients();
+    void CopyCurrentCoefficientsToHidden();
     // The file mode display: the menu mark and the file's name in the status bar.
     void ShowFileMode(const QString& fileName);
     // "Файл": reads the configuration file chosen last (asking for one when the status bar
@@ -108,6 +117,14 @@ class TForm1 : public QMainWindow {
     void SetConfigFileDialog(ConfigFileDialogFunction choose) { chooseFile_ = std::move(choose); }
 
     QString StatusText(int panel) const;
+
+    // The point tables of the correction and fluid pages. The table files are chosen through
+    // TableFileDialog (save: true for "Сохранить в файл..."); tests answer in its place.
+    using TableFileDialog = std::function<QString(QWidget*, bool save)>;
+    void SetTableFileDialog(TableFileDialog choose) { tableFile_ = std::move(choose); }
+    PointTablePages& Tables() { return *tables_; }
+    void SaveDensityTable(bool target);
+    void LoadDensityTable(bool target);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -138,6 +155,7 @@ class TForm1 : public QMainWindow {
     void ShowDeadWorker();
     void InstallPageHooks();
     void InstallUnitRules();
+    void InstallTablePages();
     void AnyEditChange(QWidget* sender);
     QWidget* PageWidget(int page) const;
     void RefreshIndicatorField(QComboBox* selector, QLabel* value, QLabel* unit);
@@ -149,6 +167,11 @@ class TForm1 : public QMainWindow {
     void ShowDeviceStatus(std::uint16_t flag);
     void HighlightLabelErr();
     void ShowMicroSwitches();
+    // One write of the current output's calibration as an operation; tag tells its end apart.
+    void StartCurrentCommand(int tag, const std::function<void(ModbusList&)>& fill);
+    void CurrentCommandFinished(const OperationOutcome& outcome);
+    // Sends the switch-off the wizard could not deliver, once the device answers again.
+    void RetryLeaveSimulation(bool failuresInCycle);
 
     Program& p_;
     std::unique_ptr<Ui::TForm1> ui_;
@@ -157,9 +180,13 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<UnitRules> units_;
     std::unique_ptr<GridFiles> grids_;
     std::unique_ptr<LiveValues> live_;
+    std::unique_ptr<PointTablePages> tables_;
+    TableFileDialog tableFile_;
     QPointer<TFormSetupCom> setupCom_;
     QPointer<TFormConnecting> connecting_;
     QPointer<TFormRegDump> regDump_;
+    QPointer<TFormCurCalibr> curCalibr_;
+    bool leaveSimulationPending_ = false;
     QAction* modeItem_ = nullptr;  // the mode item that carries the check mark
     PageHooks hooks_;
     MessageBoxFunction message_;

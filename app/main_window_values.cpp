@@ -185,6 +185,8 @@ void TForm1::InstallPageHooks() {
         if (flag == kFlagIndicator) RefreshIndicatorFields();
         if (flag == kFlagIndicator || flag == kFlagErrors) ShowDeviceStatus(flag);
     };
+    // The point tables take their pages' writes, displays and rules over from here.
+    InstallTablePages();
 }
 
 }  // namespace tarvix

@@ -125,6 +125,18 @@ QStringList StatusBlock(const QString& prefix) {
            << EditRow(prefix + QLatin1String("_SimVal"));
 }
 
+// A fluid page's approximation method: the polynomial's coefficients and t0 with 0. The
+// piecewise-linear table (1) has a group box of its own: FluidTableRule.
+GroupHandler FluidMethod(OnShow handler, const QString& fluid) {
+    const QString method = fluid + QLatin1String("ApproxMethod");
+    return {handler,
+            QLatin1String("Combo") + method,
+            {AllButAssignment(method, true, {0})},
+            std::nullopt,
+            false,
+            OnShow::None};
+}
+
 std::vector<GroupHandler> BuildHandlers() {
     const QString out1 = QStringLiteral("ComboPFS1_Mode");
     const QString out2 = QStringLiteral("ComboFS2_Mode");
@@ -221,10 +233,25 @@ std::vector<GroupHandler> BuildHandlers() {
          std::nullopt,
          false,
          OnShow::None},
+        FluidMethod(OnShow::ComboTargetApproxMethodChange, QStringLiteral("Target")),
+        FluidMethod(OnShow::ComboCarrierApproxMethodChange, QStringLiteral("Carrier")),
     };
 }
 
 }  // namespace
+
+VisibilityRule FluidTableRule(bool target) {
+    const QString fluid = target ? QStringLiteral("Target") : QStringLiteral("Carrier");
+    return {QLatin1String("Combo") + fluid + QLatin1String("ApproxMethod"),
+            true,
+            RuleScope::Listed,
+            {QLatin1String("GroupBox") + fluid + QLatin1String("PWL")},
+            {1}};
+}
+
+VisibilityRule ConcentrationRule() {
+    return AllButAssignment(QStringLiteral("ConcentrationEnable"), true, {1});
+}
 
 bool TargetVisible(const VisibilityRule& rule, int index) {
     const bool matched =

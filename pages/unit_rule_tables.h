@@ -87,6 +87,12 @@ struct StatusOutputPlan {
 StatusOutputPlan PlanStatusOutput(const GroupHandler& output, int assign,
                                   const RegisterImage& image);
 
+// The piecewise-linear table of a fluid page (its own group box): shown for method 1 only.
+VisibilityRule FluidTableRule(bool target);
+// The component values of the concentration page, shown while the calculation is on (1);
+// applied on the user's choice only.
+VisibilityRule ConcentrationRule();
+
 // The display contrast: a scroll bar whose position the label beside it shows in digits.
 inline constexpr char kContrastScroll[] = "ScrollContrast";
 inline constexpr char kContrastLabel[] = "LabelContrast";

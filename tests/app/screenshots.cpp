@@ -7,17 +7,27 @@
 #include "base/string_table.h"
 #include "connect/form_setup_com.h"
 #include "model/register_ids.h"
+#include "pages/numeric_picture.h"
+#include "pages/page_requests.h"
 #include "session/program.h"
 #include "tests/support/sim_process.h"
+#include "tools/calibration_report_pdf.h"
+#include "tools/form_cur_calibr.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -142,6 +152,104 @@ int main(int argc, char** argv) {
         }
         QTest::qWait(1000);
         form->grab().save(out + QStringLiteral("/file_mode.png"));
+    }
+    // The current output calibration wizard on a board with an error of its own: step 3
+    // (20 mA driven, the log of the steps before), the test step after the computation, and
+    // the first page of the report's PDF.
+    {
+        using tarvix::Str;
+        form->GoOnline();  // the wizard works on the device only
+        if (!QTest::qWaitFor([&] { return form->StatusText(1) == Str(tarvix::kStrConnected); },
+                             10000))
+            std::fprintf(stderr, "not connected again\n");
+        sim.Command(QStringLiteral("board-error 0.05 1.012"));
+        auto* wizard = form->findChild<tarvix::TFormCurCalibr*>();
+        const QChar sep = QLocale::system().decimalPoint().at(0);
+        const auto click = [wizard](const char* name) {
+            wizard->findChild<QPushButton*>(QLatin1String(name))->click();
+        };
+        const auto status = [wizard](const QString& text) {
+            if (!QTest::qWaitFor([&] { return wizard->Status() == text; }, 10000))
+                std::fprintf(stderr, "wizard status not reached: %s\n", qPrintable(text));
+        };
+        const auto mA = [sep](float v) {
+            return tarvix::FormatPicture(v, u"0", sep) + Str(tarvix::kStrMilliampere);
+        };
+        const auto type = [wizard, sep](const char* edit, const QString& text) {
+            wizard->findChild<QLineEdit*>(QLatin1String(edit))
+                ->setText(QString(text).replace(u'.', sep));
+        };
+        const auto ammeter = [&sim] {
+            QTest::qWait(250);  // the output follows in the device's next measuring cycle
+            return sim.Command(QStringLiteral("ammeter")).section(u' ', 1);
+        };
+        const QString reportBase = dir.filePath(QStringLiteral("report"));
+        wizard->SetMessageBox([](QWidget*, QMessageBox::Icon, const QString&,
+                                 QMessageBox::StandardButtons) { return QMessageBox::Yes; });
+        wizard->SetReportDialog([reportBase](QWidget*, const QString&) { return reportBase; });
+        form->Connection().PauseForTool();
+        wizard->show();
+        click("ButtonForward");
+        status(Str(tarvix::kStrCalCurrentSet) + mA(4));
+        type("Edit4mA", ammeter());
+        click("ButtonSend4mA");
+        status(Str(tarvix::kStrCalMeasuredWritten) + mA(4));
+        click("ButtonForward");
+        status(Str(tarvix::kStrCalCurrentSet) + mA(20));
+        type("Edit20mA", ammeter());
+        QTest::qWait(300);
+        wizard->grab().save(out + QStringLiteral("/wizard_step3.png"));
+        click("ButtonSend20mA");
+        status(Str(tarvix::kStrCalMeasuredWritten) + mA(20));
+        click("ButtonForward");
+        click("ButtonCount");
+        status(Str(tarvix::kStrCalComputed));
+        click("ButtonForward");
+        type("EditTestSet", QStringLiteral("12"));
+        click("ButtonSendTest");
+        status(Str(tarvix::kStrCalTestCurrentSet));
+        type("EditTestMeasured", ammeter());
+        click("ButtonCountErr");
+        QTest::qWait(300);
+        wizard->grab().save(out + QStringLiteral("/wizard_completed.png"));
+        click("ButtonOkCancel");  // "Готово": simulation off, the report saved
+        form->Connection().ResumeAfterTool();
+        const QString png = out + QStringLiteral("/calibration_report");
+        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        // The PDF itself rendered where poppler is installed; otherwise the same page painted
+        // by the report's own code.
+        if (pdftoppm.isEmpty() ||
+            QProcess::execute(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"),
+                                         QStringLiteral("70"), QStringLiteral("-singlefile"),
+                                         reportBase + QStringLiteral(".pdf"), png}) != 0) {
+            std::fprintf(stderr, "pdftoppm missing: the report page painted by Qt instead\n");
+            tarvix::RenderReportPage(wizard->Calibration().Report(), sep, 70)
+                .save(png + QStringLiteral(".png"));
+        }
+    }
+
+    // The point tables: the correction points (read as its service-edition node reads them)
+    // and the target fluid's density table.
+    {
+        const auto wait = [](const std::function<bool()>& done, const char* what) {
+            if (!QTest::qWaitFor(done, 10000)) std::fprintf(stderr, "%s not shown\n", what);
+        };
+        tarvix::ModbusList& op = p.Lists->OpList;
+        wait([&] { return op.Idle() && !op.Busy.load(); }, "idle list");
+        form->SelectNode(27);  // "Базовые функции", whose child the page is
+        p.Lists->ResetList(op);
+        op.Flags = tarvix::kFlagPwlTable;
+        tarvix::AddPwlRead(op);
+        op.Launch();
+        form->Connection().StartOperation(tarvix::kPagePwlCorr);
+        wait([&] { return form->ActivePage() == tarvix::kPagePwlCorr; }, "correction page");
+        QTest::qWait(1500);
+        form->grab().save(out + QStringLiteral("/page_flow_correction.png"));
+        form->SelectNode(36);  // "Целевая среда"
+        form->OpenSelectedNode();
+        wait([&] { return form->ActivePage() == tarvix::kPageTargetFluid; }, "fluid page");
+        QTest::qWait(1500);
+        form->grab().save(out + QStringLiteral("/page_target_fluid.png"));
     }
     form->close();
     return 0;
