@@ -4,6 +4,8 @@
 #include "app/main_window.h"
 #include "connect/form_connecting.h"
 #include "connect/form_setup_com.h"
+#include "formats/form_about.h"
+#include "formats/form_formats.h"
 #include "tools/form_reg_dump.h"
 
 namespace tarvix {
@@ -16,13 +18,15 @@ std::unique_ptr<TForm1> CreateMainWindows(Program& program) {
     new PlaceholderDialog(QStringLiteral("TFormLogFiles"), QStringLiteral("Файлы журнала"), owner);
     new PlaceholderDialog(QStringLiteral("TFormCurCalibr"),
                           QStringLiteral("Мастер калибровки токового выхода"), owner);
-    new PlaceholderDialog(QStringLiteral("TFormAbout"), QStringLiteral("О программе"), owner);
-    new PlaceholderDialog(QStringLiteral("TFormFormats"), QStringLiteral("Формат значений"), owner);
+    auto* about = new TFormAbout(program, owner);
+    auto* formats =
+        new TFormFormats(program, owner->Values(), owner->Connection().Distribution(), owner);
     auto* connecting = new TFormConnecting(owner);
     new PlaceholderDialog(QStringLiteral("TFormDspRegDump"), QStringLiteral("Дамп DspEeprom"),
                           owner);
     form->SetDialogs(setupCom, connecting);
     form->SetToolDialogs(regDump);
+    form->SetFormatDialogs(formats, about);
     return form;
 }
 

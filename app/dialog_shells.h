@@ -1,7 +1,7 @@
-// The dialogs whose work belongs to tools still to come: the register dump, the journal
-// viewer, the current-output calibration wizard, the About box, the display formats and the
-// measuring module's EEPROM dump. Each exists from start-up with its caption, so the main
-// window can hold and open them; their contents arrive with their tools.
+// The dialogs whose work belongs to tools still to come: the journal viewer, the
+// current-output calibration wizard and the measuring module's EEPROM dump. Each exists from
+// start-up with its caption, so the main window can hold and open them; their contents
+// arrive with their tools.
 #pragma once
 
 #include <QDialog>

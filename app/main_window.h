@@ -33,6 +33,8 @@ class Descriptors;
 class TFormSetupCom;
 class TFormConnecting;
 class TFormRegDump;
+class TFormFormats;
+class TFormAbout;
 class UnitRules;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
@@ -60,6 +62,7 @@ class TForm1 : public QMainWindow {
     // The dialogs the window uses, created after it (program entry order).
     void SetDialogs(TFormSetupCom* setupCom, TFormConnecting* connecting);
     void SetToolDialogs(TFormRegDump* regDump);
+    void SetFormatDialogs(TFormFormats* formats, TFormAbout* about);
     PageHooks& Hooks() { return hooks_; }
     Descriptors& Values() { return *descriptors_; }
     UnitRules& Units() { return *units_; }
@@ -76,6 +79,10 @@ class TForm1 : public QMainWindow {
     void ConnectFirst(std::function<void()> action);
     // "Дамп регистров...": the dump dialog, online only (otherwise after connecting).
     void OpenRegDump();
+    // "Формат значений...": the display formats dialog, with the cycles paused while it may
+    // read a test value. "О программе...": the About box.
+    void OpenFormats();
+    void OpenAbout();
     // The file mode display: the menu mark and the file's name in the status bar.
     void ShowFileMode(const QString& fileName);
     // "Файл": reads the configuration file chosen last (asking for one when the status bar
@@ -152,6 +159,8 @@ class TForm1 : public QMainWindow {
     QPointer<TFormSetupCom> setupCom_;
     QPointer<TFormConnecting> connecting_;
     QPointer<TFormRegDump> regDump_;
+    QPointer<TFormFormats> formats_;
+    QPointer<TFormAbout> about_;
     QAction* modeItem_ = nullptr;  // the mode item that carries the check mark
     PageHooks hooks_;
     MessageBoxFunction message_;

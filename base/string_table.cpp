@@ -45,6 +45,7 @@ constexpr Entry kStrings[] = {
     {127, QT_TRANSLATE_NOOP("Strings", "Завершение программы")},
     {138, QT_TRANSLATE_NOOP("Strings", "Лог индикатора")},
     {140, QT_TRANSLATE_NOOP("Strings", "Расходомер не подключен.\nЖелаете подключить расходомер?")},
+    {142, QT_TRANSLATE_NOOP("Strings", "Не является числом")},
     {143, QT_TRANSLATE_NOOP("Strings", "Задайте интервал опроса, мс")},
     {144, QT_TRANSLATE_NOOP("Strings", "Поток связи неожиданно прекратил работу")},
     {145, QT_TRANSLATE_NOOP("Strings",
@@ -121,6 +122,14 @@ constexpr Entry kStrings[] = {
     {4204, QT_TRANSLATE_NOOP("Strings",
                              "Адаптер порта %1 отключен (%2). Подключите его снова и выберите "
                              "«Онлайн».")},
+    {4300, QT_TRANSLATE_NOOP("Strings", "Не удалось записать файл настроек %1")},
+    {4301, QT_TRANSLATE_NOOP("Strings", "Integer")},
+    {4302, QT_TRANSLATE_NOOP("Strings", "Floating point")},
+    {4303, QT_TRANSLATE_NOOP("Strings", "Commentary")},
+    {4304, QT_TRANSLATE_NOOP("Strings", "Настройки: %1")},
+    {4305, QT_TRANSLATE_NOOP("Strings", "в папке программы")},
+    {4306, QT_TRANSLATE_NOOP("Strings", "в папке данных пользователя")},
+    {4307, QT_TRANSLATE_NOOP("Strings", "собрана не из репозитория git")},
 };
 
 const Entry* Find(int n) {

@@ -33,6 +33,7 @@ enum StrId : int {
     kStrConfigFileDate = 126,  // "Дата последнего изменения в файле конфигурации: " + date
     kStrProgramEnd = 127,      // "Завершение программы"
     kStrConnectFirst = 140,  // "Расходомер не подключен. Желаете подключить расходомер?"
+    kStrNotANumber = 142,    // "Не является числом"
     kStrPollIntervalPrompt = 143,    // "Задайте интервал опроса, мс"
     kStrWorkerStopped = 144,         // journal line of the worker's death
     kStrWorkerStoppedRestart = 145,  // its message box, asking for a restart
@@ -86,6 +87,15 @@ enum StrId : int {
     kStrPortBusy = 4202,
     kStrPortBusyHolder = 4203,  // %1 "name (PID n)" of the program holding the port
     kStrAdapterGone = 4204,     // %1 port, %2 the system's error
+    // The display formats dialog and the About box.
+    kStrSettingsNotWritten = 4300,  // %1 the settings file
+    kStrTypeInteger = 4301,
+    kStrTypeFloat = 4302,
+    kStrTypeCommentary = 4303,
+    kStrSettingsIn = 4304,      // %1 the settings file
+    kStrProgramFolder = 4305,   // where the settings live: beside the program
+    kStrUserDataFolder = 4306,  // ... or in the user's application data
+    kStrNoCommit = 4307,        // built outside a git checkout
 };
 
 // The text of string n in the current language; empty for a number the table lacks.

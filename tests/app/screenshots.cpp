@@ -6,6 +6,9 @@
 #include "app/navigation.h"
 #include "base/string_table.h"
 #include "connect/form_setup_com.h"
+#include "formats/form_about.h"
+#include "formats/form_formats.h"
+#include "model/param_table.h"
 #include "model/register_ids.h"
 #include "session/program.h"
 #include "tests/support/sim_process.h"
@@ -122,6 +125,21 @@ int main(int argc, char** argv) {
             form->grab().save(out + QLatin1Char('/') + QString::fromLatin1(d.file) +
                               QStringLiteral(".png"));
         }
+    }
+    {
+        // The display formats dialog on the temperature, its test value read from the device,
+        // and the About box.
+        auto* formats = form->findChild<tarvix::TFormFormats*>();
+        formats->show();
+        formats->SelectRow(tarvix::ParamRowByName("Temperature"));
+        QTest::qWait(500);
+        formats->grab().save(out + QStringLiteral("/formats_dialog.png"));
+        formats->hide();
+        auto* about = form->findChild<tarvix::TFormAbout*>();
+        about->show();
+        QTest::qWait(300);
+        about->grab().save(out + QStringLiteral("/about_box.png"));
+        about->hide();
     }
     {
         // File mode: the configuration the simulator saves, chosen with "Выбрать файл...".
