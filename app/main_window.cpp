@@ -44,6 +44,7 @@ TForm1::TForm1(Program& program, QWidget* parent)
     ConnectCycles();
 
     BuildMenus();
+    InstallIndicatorLog();
     BuildStatusBar();
     BuildPages();
     BuildTree();

@@ -7,6 +7,7 @@
 #include "app/config_file_dialog.h"
 #include "connect/message_box.h"
 #include "session/connection_controller.h"
+#include "tools/indicator_log.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -83,6 +84,8 @@ class TForm1 : public QMainWindow {
     // read a test value. "О программе...": the About box.
     void OpenFormats();
     void OpenAbout();
+    // "Записывать индикатор" switched on or off.
+    void MenuLogIndClick(bool on);
     // The file mode display: the menu mark and the file's name in the status bar.
     void ShowFileMode(const QString& fileName);
     // "Файл": reads the configuration file chosen last (asking for one when the status bar
@@ -150,6 +153,9 @@ class TForm1 : public QMainWindow {
     void ShowDeviceStatus(std::uint16_t flag);
     void HighlightLabelErr();
     void ShowMicroSwitches();
+    void InstallIndicatorLog();
+    // One line of the indicator log (while it is on) from the labels this poll showed.
+    void WriteIndicatorLogLine();
 
     Program& p_;
     std::unique_ptr<Ui::TForm1> ui_;
@@ -161,6 +167,7 @@ class TForm1 : public QMainWindow {
     QPointer<TFormRegDump> regDump_;
     QPointer<TFormFormats> formats_;
     QPointer<TFormAbout> about_;
+    IndicatorLog indicatorLog_;
     QAction* modeItem_ = nullptr;  // the mode item that carries the check mark
     PageHooks hooks_;
     MessageBoxFunction message_;

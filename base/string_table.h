@@ -32,12 +32,32 @@ enum StrId : int {
     kStrChecksumError = 125,   // "Ошибка контрольной суммы"
     kStrConfigFileDate = 126,  // "Дата последнего изменения в файле конфигурации: " + date
     kStrProgramEnd = 127,      // "Завершение программы"
+    kStrIndicatorLog = 138,    // the status bar panel while the indicator is logged
     kStrConnectFirst = 140,  // "Расходомер не подключен. Желаете подключить расходомер?"
     kStrNotANumber = 142,    // "Не является числом"
     kStrPollIntervalPrompt = 143,    // "Задайте интервал опроса, мс"
     kStrWorkerStopped = 144,         // journal line of the worker's death
     kStrWorkerStoppedRestart = 145,  // its message box, asking for a restart
     kStrLinkSettingsNotWritten = 148,
+    // The indicator log's header: the time, the six main values, totalisers 1 and 2, and
+    // the units of each in the same order.
+    kStrLogTime = 343,
+    kStrLogMassFlow = 344,
+    kStrLogVolumeFlow = 345,
+    kStrLogDensity = 346,
+    kStrLogTemperature = 347,
+    kStrLogCorrVolumeFlow = 348,
+    kStrLogRefDensity = 349,
+    kStrLogSum1 = 350,
+    kStrLogSum2 = 351,
+    kStrLogUnitMassFlow = 352,
+    kStrLogUnitVolumeFlow = 353,
+    kStrLogUnitDensity = 354,
+    kStrLogUnitTemperature = 355,
+    kStrLogUnitCorrVolumeFlow = 356,
+    kStrLogUnitRefDensity = 357,
+    kStrLogUnitSum1 = 358,
+    kStrLogUnitSum2 = 359,
     kStrDeviceWithAddress = 402,  // "Устройство с адресом "
     kStrFoundOnPort = 403,        // "обнаружено на порту "
     kStrDeviceNotFound = 404,  // "Не удалось найти устройство с адресом "
