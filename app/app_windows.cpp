@@ -6,6 +6,7 @@
 #include "connect/form_setup_com.h"
 #include "formats/form_about.h"
 #include "formats/form_formats.h"
+#include "tools/form_log_files.h"
 #include "tools/form_reg_dump.h"
 
 namespace tarvix {
@@ -15,7 +16,7 @@ std::unique_ptr<TForm1> CreateMainWindows(Program& program) {
     TForm1* owner = form.get();
     auto* setupCom = new TFormSetupCom(program, owner);
     auto* regDump = new TFormRegDump(program, owner);
-    new PlaceholderDialog(QStringLiteral("TFormLogFiles"), QStringLiteral("Файлы журнала"), owner);
+    auto* logFiles = new TFormLogFiles(program, owner);
     new PlaceholderDialog(QStringLiteral("TFormCurCalibr"),
                           QStringLiteral("Мастер калибровки токового выхода"), owner);
     auto* about = new TFormAbout(program, owner);
@@ -27,6 +28,7 @@ std::unique_ptr<TForm1> CreateMainWindows(Program& program) {
     form->SetDialogs(setupCom, connecting);
     form->SetToolDialogs(regDump);
     form->SetFormatDialogs(formats, about);
+    form->SetJournalViewer(logFiles);
     return form;
 }
 

@@ -36,6 +36,7 @@ class TFormConnecting;
 class TFormRegDump;
 class TFormFormats;
 class TFormAbout;
+class TFormLogFiles;
 class UnitRules;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
@@ -64,6 +65,7 @@ class TForm1 : public QMainWindow {
     void SetDialogs(TFormSetupCom* setupCom, TFormConnecting* connecting);
     void SetToolDialogs(TFormRegDump* regDump);
     void SetFormatDialogs(TFormFormats* formats, TFormAbout* about);
+    void SetJournalViewer(TFormLogFiles* logFiles);
     PageHooks& Hooks() { return hooks_; }
     Descriptors& Values() { return *descriptors_; }
     UnitRules& Units() { return *units_; }
@@ -84,6 +86,8 @@ class TForm1 : public QMainWindow {
     // read a test value. "О программе...": the About box.
     void OpenFormats();
     void OpenAbout();
+    // "Журнал" → "Просмотр...": the journal viewer.
+    void OpenJournalViewer();
     // "Записывать индикатор" switched on or off.
     void MenuLogIndClick(bool on);
     // The file mode display: the menu mark and the file's name in the status bar.
@@ -168,6 +172,7 @@ class TForm1 : public QMainWindow {
     QPointer<TFormFormats> formats_;
     QPointer<TFormAbout> about_;
     IndicatorLog indicatorLog_;
+    QPointer<TFormLogFiles> logFiles_;
     QAction* modeItem_ = nullptr;  // the mode item that carries the check mark
     PageHooks hooks_;
     MessageBoxFunction message_;

@@ -81,6 +81,7 @@ constexpr Entry kStrings[] = {
     {409, QT_TRANSLATE_NOOP("Strings", "Закрыт порт ")},
     {410, QT_TRANSLATE_NOOP("Strings", "Поиск")},
     {411, QT_TRANSLATE_NOOP("Strings", "Использовать данный порт?")},
+    {600, QT_TRANSLATE_NOOP("Strings", "Данный файл используется для записи текущего журнала")},
     {700, QT_TRANSLATE_NOOP("Strings", "Чтение из РМ...")},
     {701, QT_TRANSLATE_NOOP("Strings", "Ошибка")},
     {702, QT_TRANSLATE_NOOP("Strings", "Прервано")},
@@ -147,6 +148,7 @@ constexpr Entry kStrings[] = {
     {4305, QT_TRANSLATE_NOOP("Strings", "в папке программы")},
     {4306, QT_TRANSLATE_NOOP("Strings", "в папке данных пользователя")},
     {4307, QT_TRANSLATE_NOOP("Strings", "собрана не из репозитория git")},
+    {4310, QT_TRANSLATE_NOOP("Strings", "[файл длиннее %1 МБ: показано его начало]")},
 };
 
 const Entry* Find(int n) {

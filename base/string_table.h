@@ -69,6 +69,7 @@ enum StrId : int {
     kStrSearch = 410,       // the search buttons' caption
     kStrUseThisPort = 411,  // "Использовать данный порт?"
     // The register dump dialog.
+    kStrJournalInUse = 600,     // the journal viewer refuses the file being written
     kStrDumpReading = 700,      // "Чтение из РМ..."
     kStrDumpError = 701,        // "Ошибка"
     kStrDumpAborted = 702,      // "Прервано"
@@ -116,6 +117,7 @@ enum StrId : int {
     kStrProgramFolder = 4305,   // where the settings live: beside the program
     kStrUserDataFolder = 4306,  // ... or in the user's application data
     kStrNoCommit = 4307,        // built outside a git checkout
+    kStrJournalViewCut = 4310,  // %1 megabytes: a longer journal file shows its beginning
 };
 
 // The text of string n in the current language; empty for a number the table lacks.

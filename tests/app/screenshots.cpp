@@ -12,9 +12,13 @@
 #include "model/register_ids.h"
 #include "session/program.h"
 #include "tests/support/sim_process.h"
+#include "tools/form_log_files.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -140,6 +144,22 @@ int main(int argc, char** argv) {
         QTest::qWait(300);
         about->grab().save(out + QStringLiteral("/about_box.png"));
         about->hide();
+    }
+    {
+        // The journal viewer on the file of an earlier day: this session's journal so far.
+        const QString logs = dir.filePath(QStringLiteral("Logs"));
+        const QString earlier =
+            QDate::currentDate().addDays(-1).toString(QStringLiteral("yyyy_MM_dd")) +
+            QStringLiteral(".txt");
+        QFile::copy(p.Log.FileName(), logs + QLatin1Char('/') + earlier);
+        auto* viewer = form->findChild<tarvix::TFormLogFiles*>();
+        viewer->show();
+        auto* list = viewer->findChild<QListWidget*>(QStringLiteral("FileListBox1"));
+        list->setCurrentRow(0);
+        viewer->FileListBox1Click();
+        QTest::qWait(300);
+        viewer->grab().save(out + QStringLiteral("/journal_viewer.png"));
+        viewer->hide();
     }
     {
         // File mode: the configuration the simulator saves, chosen with "Выбрать файл...".
