@@ -86,7 +86,10 @@ class TestIndicatorLog : public QObject {
     void linePerPollWithTheDevicesValues() {
         const QChar sep = w_.Form().Values().DecimalSeparator();
         const float flow1 = 1234.5f;
-        const float flow2 = 2345.25f;
+        // The same low half: the change is one register, so no poll reads half of each.
+        const float flow2 = 2341.0f;
+        QCOMPARE(std::bit_cast<std::uint32_t>(flow2) & 0xFFFFu,
+                 std::bit_cast<std::uint32_t>(flow1) & 0xFFFFu);
         const float density = 998.2f;
         const float temperature = -12.75f;
         QVERIFY(HoldFloat(mrMassFlow, flow1));
