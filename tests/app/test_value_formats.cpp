@@ -16,6 +16,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <bit>
+#include <cstdint>
+
 namespace tarvix {
 namespace {
 
@@ -51,12 +54,18 @@ class TestValueFormats : public QObject {
     void initTestCase() {
         QString error;
         QVERIFY2(w_.Start({QStringLiteral("--freeze")}, &error), qPrintable(error));
-        QVERIFY(w_.Sim(QStringLiteral("setf Temperature %1").arg(kTemperature)));
+        // Held: the simulated process would bring the temperature back to its set point.
+        const auto bits = std::bit_cast<std::uint32_t>(kTemperature);
+        QVERIFY(w_.Sim(QStringLiteral("hold %1 %2").arg(kTemperatureId - 1).arg(bits & 0xFFFFu)));
+        QVERIFY(w_.Sim(QStringLiteral("hold %1 %2").arg(kTemperatureId).arg(bits >> 16)));
         dialog_ = w_.Form().findChild<TFormFormats*>();
         QVERIFY(dialog_);
         dialog_->show();
     }
-    void cleanupTestCase() { w_.Stop(); }
+    void cleanupTestCase() {
+        w_.Sim(QStringLiteral("hold clear"));
+        w_.Stop();
+    }
 
     void savedFormatShowsOnThePageAndAtTheNextStart() {
         const QChar sep = w_.Form().Values().DecimalSeparator();
