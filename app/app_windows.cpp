@@ -4,7 +4,10 @@
 #include "app/main_window.h"
 #include "connect/form_connecting.h"
 #include "connect/form_setup_com.h"
+#include "formats/form_about.h"
+#include "formats/form_formats.h"
 #include "tools/form_cur_calibr.h"
+#include "tools/form_log_files.h"
 #include "tools/form_reg_dump.h"
 
 namespace tarvix {
@@ -14,16 +17,19 @@ std::unique_ptr<TForm1> CreateMainWindows(Program& program) {
     TForm1* owner = form.get();
     auto* setupCom = new TFormSetupCom(program, owner);
     auto* regDump = new TFormRegDump(program, owner);
-    new PlaceholderDialog(QStringLiteral("TFormLogFiles"), QStringLiteral("Файлы журнала"), owner);
+    auto* logFiles = new TFormLogFiles(program, owner);
     auto* curCalibr = new TFormCurCalibr(program, owner);
-    new PlaceholderDialog(QStringLiteral("TFormAbout"), QStringLiteral("О программе"), owner);
-    new PlaceholderDialog(QStringLiteral("TFormFormats"), QStringLiteral("Формат значений"), owner);
+    auto* about = new TFormAbout(program, owner);
+    auto* formats =
+        new TFormFormats(program, owner->Values(), owner->Connection().Distribution(), owner);
     auto* connecting = new TFormConnecting(owner);
     new PlaceholderDialog(QStringLiteral("TFormDspRegDump"), QStringLiteral("Дамп DspEeprom"),
                           owner);
     form->SetDialogs(setupCom, connecting);
     form->SetToolDialogs(regDump);
     form->SetCalibrationDialog(curCalibr);
+    form->SetFormatDialogs(formats, about);
+    form->SetJournalViewer(logFiles);
     return form;
 }
 

@@ -1,7 +1,6 @@
-// The dialogs whose work belongs to tools still to come: the journal viewer, the About box,
-// the display formats and the measuring module's EEPROM dump. Each exists from start-up with
-// its caption, so the main window can hold and open them; their contents arrive with their
-// tools.
+// The dialogs whose work belongs to tools still to come (the measuring module's EEPROM dump).
+// Each exists from start-up with its caption, so the main window can hold and open it; its
+// contents arrive with its tool.
 #pragma once
 
 #include <QDialog>

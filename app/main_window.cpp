@@ -5,6 +5,7 @@
 #include "base/user_error.h"
 #include "connect/form_connecting.h"
 #include "connect/form_setup_com.h"
+#include "formats/value_formats.h"
 #include "model/param_table.h"
 #include "pages/forms/page_forms.h"
 #include "pages/point_table_pages.h"
@@ -47,6 +48,7 @@ TForm1::TForm1(Program& program, QWidget* parent)
     ConnectCycles();
 
     BuildMenus();
+    InstallIndicatorLog();
     BuildStatusBar();
     BuildPages();
     BuildTree();
@@ -209,6 +211,9 @@ void TForm1::FormShow() {
     p_.Log.SetJournalFilter(kFilterAll);
     ui_->MenuAll->setChecked(true);
     descriptors_->Build(p_.LangIndex);
+    // The user's display formats replace the catalogue's before the combos show values.
+    LoadValueFormats(p_.Settings, *descriptors_);
+    descriptors_->FillCombos();
     InstallPageHooks();
     InstallStatusHooks();
     InstallLiveHooks();

@@ -7,6 +7,7 @@
 #include "app/config_file_dialog.h"
 #include "connect/message_box.h"
 #include "session/connection_controller.h"
+#include "tools/indicator_log.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -35,6 +36,9 @@ class TFormConnecting;
 class TFormRegDump;
 class TFormCurCalibr;
 class PointTablePages;
+class TFormFormats;
+class TFormAbout;
+class TFormLogFiles;
 class UnitRules;
 class GridFiles;
 class LiveValues;
@@ -64,6 +68,8 @@ class TForm1 : public QMainWindow {
     // The dialogs the window uses, created after it (program entry order).
     void SetDialogs(TFormSetupCom* setupCom, TFormConnecting* connecting);
     void SetToolDialogs(TFormRegDump* regDump);
+    void SetFormatDialogs(TFormFormats* formats, TFormAbout* about);
+    void SetJournalViewer(TFormLogFiles* logFiles);
     PageHooks& Hooks() { return hooks_; }
     Descriptors& Values() { return *descriptors_; }
     UnitRules& Units() { return *units_; }
@@ -90,6 +96,14 @@ class TForm1 : public QMainWindow {
     void OpenCurrentCalibration();
     void RestoreCurrentCoefficients();
     void CopyCurrentCoefficientsToHidden();
+    // "Формат значений...": the display formats dialog, with the cycles paused while it may
+    // read a test value. "О программе...": the About box.
+    void OpenFormats();
+    void OpenAbout();
+    // "Журнал" → "Просмотр...": the journal viewer.
+    void OpenJournalViewer();
+    // "Записывать индикатор" switched on or off.
+    void MenuLogIndClick(bool on);
     // The file mode display: the menu mark and the file's name in the status bar.
     void ShowFileMode(const QString& fileName);
     // "Файл": reads the configuration file chosen last (asking for one when the status bar
@@ -172,6 +186,9 @@ class TForm1 : public QMainWindow {
     void CurrentCommandFinished(const OperationOutcome& outcome);
     // Sends the switch-off the wizard could not deliver, once the device answers again.
     void RetryLeaveSimulation(bool failuresInCycle);
+    void InstallIndicatorLog();
+    // One line of the indicator log (while it is on) from the labels this poll showed.
+    void WriteIndicatorLogLine();
 
     Program& p_;
     std::unique_ptr<Ui::TForm1> ui_;
@@ -187,6 +204,10 @@ class TForm1 : public QMainWindow {
     QPointer<TFormRegDump> regDump_;
     QPointer<TFormCurCalibr> curCalibr_;
     bool leaveSimulationPending_ = false;
+    QPointer<TFormFormats> formats_;
+    QPointer<TFormAbout> about_;
+    IndicatorLog indicatorLog_;
+    QPointer<TFormLogFiles> logFiles_;
     QAction* modeItem_ = nullptr;  // the mode item that carries the check mark
     PageHooks hooks_;
     MessageBoxFunction message_;

@@ -184,6 +184,7 @@ void TForm1::InstallPageHooks() {
     d.Refresh = [this](std::uint16_t flag) {
         if (flag == kFlagIndicator) RefreshIndicatorFields();
         if (flag == kFlagIndicator || flag == kFlagErrors) ShowDeviceStatus(flag);
+        if (flag == kFlagIndicator) WriteIndicatorLogLine();
     };
     // The point tables take their pages' writes, displays and rules over from here.
     InstallTablePages();

@@ -45,6 +45,8 @@ enum StrId : int {
     kStrCurCopied = 132,
     kStrConnectFirst = 140,  // "Расходомер не подключен. Желаете подключить расходомер?"
     kStrNoFreeRows = 141,    // "Нет свободных строк"
+    kStrIndicatorLog = 138,  // the status bar panel while the indicator is logged
+    kStrNotANumber = 142,    // "Не является числом"
     kStrPollIntervalPrompt = 143,    // "Задайте интервал опроса, мс"
     kStrWorkerStopped = 144,         // journal line of the worker's death
     kStrWorkerStoppedRestart = 145,  // its message box, asking for a restart
@@ -88,6 +90,25 @@ enum StrId : int {
     kStrReportSimulationOn = 537,
     kStrReportSignature = 538,
     kStrReportUnknown = 539,
+    // The indicator log's header: the time, the six main values, totalisers 1 and 2, and
+    // the units of each in the same order.
+    kStrLogTime = 343,
+    kStrLogMassFlow = 344,
+    kStrLogVolumeFlow = 345,
+    kStrLogDensity = 346,
+    kStrLogTemperature = 347,
+    kStrLogCorrVolumeFlow = 348,
+    kStrLogRefDensity = 349,
+    kStrLogSum1 = 350,
+    kStrLogSum2 = 351,
+    kStrLogUnitMassFlow = 352,
+    kStrLogUnitVolumeFlow = 353,
+    kStrLogUnitDensity = 354,
+    kStrLogUnitTemperature = 355,
+    kStrLogUnitCorrVolumeFlow = 356,
+    kStrLogUnitRefDensity = 357,
+    kStrLogUnitSum1 = 358,
+    kStrLogUnitSum2 = 359,
     kStrDeviceWithAddress = 402,  // "Устройство с адресом "
     kStrFoundOnPort = 403,        // "обнаружено на порту "
     kStrDeviceNotFound = 404,  // "Не удалось найти устройство с адресом "
@@ -99,6 +120,7 @@ enum StrId : int {
     kStrSearch = 410,       // the search buttons' caption
     kStrUseThisPort = 411,  // "Использовать данный порт?"
     // The register dump dialog.
+    kStrJournalInUse = 600,     // the journal viewer refuses the file being written
     kStrDumpReading = 700,      // "Чтение из РМ..."
     kStrDumpError = 701,        // "Ошибка"
     kStrDumpAborted = 702,      // "Прервано"
@@ -151,6 +173,16 @@ enum StrId : int {
     kStrPortBusy = 4202,
     kStrPortBusyHolder = 4203,  // %1 "name (PID n)" of the program holding the port
     kStrAdapterGone = 4204,     // %1 port, %2 the system's error
+    // The display formats dialog and the About box.
+    kStrSettingsNotWritten = 4300,  // %1 the settings file
+    kStrTypeInteger = 4301,
+    kStrTypeFloat = 4302,
+    kStrTypeCommentary = 4303,
+    kStrSettingsIn = 4304,      // %1 the settings file
+    kStrProgramFolder = 4305,   // where the settings live: beside the program
+    kStrUserDataFolder = 4306,  // ... or in the user's application data
+    kStrNoCommit = 4307,        // built outside a git checkout
+    kStrJournalViewCut = 4310,  // %1 megabytes: a longer journal file shows its beginning
 };
 
 // The text of string n in the current language; empty for a number the table lacks.

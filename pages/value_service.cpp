@@ -51,6 +51,12 @@ ValueService* Descriptors::DC(int mr) const {
     return (mr >= 0 && mr < kRegCount) ? dc_[At(mr)].get() : nullptr;
 }
 
+ValueService& Descriptors::Ensure(int mr) {
+    auto& slot = dc_.at(At(mr));
+    if (!slot) slot = std::make_unique<ValueService>();
+    return *slot;
+}
+
 ValueService* Descriptors::DspDC(int n) const {
     return (n >= 0 && n < kDspParams) ? dspDc_[At(n)].get() : nullptr;
 }

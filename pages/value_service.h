@@ -49,6 +49,9 @@ class Descriptors {
 
     ValueService* DC(int mr) const;
     ValueService* DspDC(int n) const;
+    // The descriptor of identifier mr, created empty (no controls) when it has none, to carry
+    // a display format. mr must be a register identifier.
+    ValueService& Ensure(int mr);
     DspValueArray& DspValues() { return dspValues_; }
     const Bindings& Binds() const { return bindings_; }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fails when a folder includes a folder above it: dependencies point one way,
-#   base <- model <- link <- session <- pages <- tools, connect <- app
+#   base <- model <- link <- session <- pages <- tools, connect, formats <- app
 # and the command line and the simulator stay on the link's level (cli also uses the pages'
 # widget-free conversions). Nothing below pages/ includes a Qt Widgets header either, nor
 # does the widget-free core of the tools (tarvix_tools_core).
@@ -15,7 +15,8 @@ declare -A allowed=(
   [pages]="base model link session pages"
   [tools]="base model link session pages tools"
   [connect]="base model link session pages connect"
-  [app]="base model link session pages tools connect app"
+  [formats]="base model link session pages formats"
+  [app]="base model link session pages tools connect formats app"
   [cli]="base model link pages cli"
   [sim]="base model link sim"
 )

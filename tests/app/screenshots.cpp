@@ -6,6 +6,9 @@
 #include "app/navigation.h"
 #include "base/string_table.h"
 #include "connect/form_setup_com.h"
+#include "formats/form_about.h"
+#include "formats/form_formats.h"
+#include "model/param_table.h"
 #include "model/register_ids.h"
 #include "pages/numeric_picture.h"
 #include "pages/page_requests.h"
@@ -13,10 +16,14 @@
 #include "tests/support/sim_process.h"
 #include "tools/calibration_report_pdf.h"
 #include "tools/form_cur_calibr.h"
+#include "tools/form_log_files.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
@@ -132,6 +139,37 @@ int main(int argc, char** argv) {
             form->grab().save(out + QLatin1Char('/') + QString::fromLatin1(d.file) +
                               QStringLiteral(".png"));
         }
+    }
+    {
+        // The display formats dialog on the temperature, its test value read from the device,
+        // and the About box.
+        auto* formats = form->findChild<tarvix::TFormFormats*>();
+        formats->show();
+        formats->SelectRow(tarvix::ParamRowByName("Temperature"));
+        QTest::qWait(500);
+        formats->grab().save(out + QStringLiteral("/formats_dialog.png"));
+        formats->hide();
+        auto* about = form->findChild<tarvix::TFormAbout*>();
+        about->show();
+        QTest::qWait(300);
+        about->grab().save(out + QStringLiteral("/about_box.png"));
+        about->hide();
+    }
+    {
+        // The journal viewer on the file of an earlier day: this session's journal so far.
+        const QString logs = dir.filePath(QStringLiteral("Logs"));
+        const QString earlier =
+            QDate::currentDate().addDays(-1).toString(QStringLiteral("yyyy_MM_dd")) +
+            QStringLiteral(".txt");
+        QFile::copy(p.Log.FileName(), logs + QLatin1Char('/') + earlier);
+        auto* viewer = form->findChild<tarvix::TFormLogFiles*>();
+        viewer->show();
+        auto* list = viewer->findChild<QListWidget*>(QStringLiteral("FileListBox1"));
+        list->setCurrentRow(0);
+        viewer->FileListBox1Click();
+        QTest::qWait(300);
+        viewer->grab().save(out + QStringLiteral("/journal_viewer.png"));
+        viewer->hide();
     }
     {
         // File mode: the configuration the simulator saves, chosen with "Выбрать файл...".
