@@ -26,7 +26,8 @@ QChartView* PlaceView(QWidget& page, const char* name, QChart* chart) {
     view->setObjectName(QString::fromLatin1(name));
     if (frame) {
         view->setMinimumSize(frame->minimumSize());
-        if (QLayout* layout = parent->layout()) layout->replaceWidget(frame, view);
+        // The layout hands back the frame's layout item, which is ours to delete.
+        if (QLayout* layout = parent->layout()) delete layout->replaceWidget(frame, view);
         delete frame;
     }
     return view;

@@ -1,7 +1,8 @@
 // The live values table and the charts against the simulated transmitter: samples follow
 // the poll cycle, a unit change starts the table afresh, clear, copy and save keep to the
 // table's shape, the charts start with two points in a three-minute window that later
-// slides, keeping only the window's points.
+// slides, keeping only the window's points; a plain table goes through the same file
+// routines.
 #include "model/register_ids.h"
 #include "tests/support/window_harness.h"
 #include "tools/chart_window.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QTableView>
+#include <QTableWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -159,6 +161,32 @@ class TestLiveValues : public QObject {
             QCOMPARE(s->at(0).x(), t - kChartWindowMs - 1000);
             QCOMPARE(s->at(s->count() - 1).x(), t);
         }
+    }
+
+    void aPlainTableUsesTheSameFileRoutines() {
+        // A table with its captions in the horizontal header, as the ADC codes keep them.
+        QTableWidget table(1, 2);
+        table.setHorizontalHeaderLabels({u"Время"_s, u"ТС"_s});
+        TableWidgetGrid grid(table, TableWidgetGrid::Header::HorizontalHeader);
+        grid.SetRows({{u"Время"_s, u"ТС"_s},
+                      {u"10:00:00"_s, u"1 2"_s},
+                      {u"10:00:01"_s, u"3"_s},
+                      {u""_s, u""_s}});
+        const QString path = w_.Folder() + u"/plain.csv"_s;
+        GridFiles files(w_.Folder());
+        files.SetDialogs([&](QWidget*, const QString&) { return path; },
+                         [&](QWidget*, const QString&) { return path; });
+        QVERIFY(files.SaveGridCsv(nullptr, grid));
+        QCOMPARE(ReadFileBytes(path).value_or(QByteArray()),
+                 "\xC2\xF0\xE5\xEC\xFF;\xD2\xD1\r\n10:00:00;\"1 2\"\r\n10:00:01;3\r\n");
+        GridFiles::ClearGrid(grid);
+        QCOMPARE(table.rowCount(), 1);
+        QCOMPARE(table.horizontalHeaderItem(1)->text(), u"ТС"_s);
+        QVERIFY(files.LoadGridCsv(nullptr, grid));
+        QCOMPARE(RowsOf(grid), (GridRows{{u"Время"_s, u"ТС"_s},
+                                         {u"10:00:00"_s, u"\"1 2\""_s},
+                                         {u"10:00:01"_s, u"3"_s},
+                                         {u""_s, u""_s}}));
     }
 };
 
