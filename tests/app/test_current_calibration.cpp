@@ -44,14 +44,7 @@ class TestCurrentCalibration : public QObject {
         QTest::qWait(250);  // the output follows in the device's next measuring cycle
         return w_.Sim().Command(QStringLiteral("ammeter")).section(QLatin1Char(' '), 1).toDouble();
     }
-    int Requests() {
-        const QString stats = w_.Sim().Command(QStringLiteral("stats"));
-        for (const QString& part : stats.split(QLatin1Char(' '))) {
-            if (part.startsWith(QStringLiteral("requests=")))
-                return part.section(QLatin1Char('='), 1).toInt();
-        }
-        return -1;
-    }
+    int Requests() const { return w_.SimRequests(); }
     template <typename T>
     T* In(const char* name) const {
         return wizard_->findChild<T*>(QLatin1String(name));

@@ -21,15 +21,7 @@ class TestRegDump : public QObject {
     QStringList messages_;
     QString file_;
 
-    int Requests() {
-        // "ok bursts=.. requests=N answers=.."
-        const QString stats = w_.Sim().Command(QStringLiteral("stats"));
-        for (const QString& part : stats.split(QLatin1Char(' '))) {
-            if (part.startsWith(QStringLiteral("requests=")))
-                return part.section(QLatin1Char('='), 1).toInt();
-        }
-        return -1;
-    }
+    int Requests() const { return w_.SimRequests(); }
     QPushButton* Button(const char* name) const {
         return dialog_->findChild<QPushButton*>(QString::fromLatin1(name));
     }

@@ -98,6 +98,16 @@ class WindowHarness {
         const QString reply = sim_.Command(QStringLiteral("getw %1").arg(reg));
         return reply.section(QLatin1Char(' '), 1, 1).toInt();
     }
+    // How many requests the simulator has received ("stats": "ok bursts=.. requests=N .."),
+    // -1 when it does not say.
+    int SimRequests() const {
+        const QString stats = sim_.Command(QStringLiteral("stats"));
+        for (const QString& part : stats.split(QLatin1Char(' '))) {
+            if (part.startsWith(QStringLiteral("requests=")))
+                return part.section(QLatin1Char('='), 1).toInt();
+        }
+        return -1;
+    }
     // A control channel command that must succeed.
     bool Sim(const QString& command) const {
         return sim_.Command(command).startsWith(QStringLiteral("ok"));
