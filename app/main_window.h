@@ -129,6 +129,9 @@ class TForm1 : public QMainWindow {
     void SetMessageBox(MessageBoxFunction show) { message_ = std::move(show); }
     void SetInputBox(InputBoxFunction ask) { inputBox_ = std::move(ask); }
     void SetConfigFileDialog(ConfigFileDialogFunction choose) { chooseFile_ = std::move(choose); }
+    // Shows a folder in the desktop's file manager; false when nothing could show it.
+    using FolderViewer = std::function<bool(const QString& folder)>;
+    void SetFolderViewer(FolderViewer show) { showFolder_ = std::move(show); }
 
     QString StatusText(int panel) const;
 
@@ -189,6 +192,8 @@ class TForm1 : public QMainWindow {
     void InstallIndicatorLog();
     // One line of the indicator log (while it is on) from the labels this poll showed.
     void WriteIndicatorLogLine();
+    // "Папка логов индикатора...": the day files of the indicator log in the file manager.
+    void ShowIndicatorLogFolder();
 
     Program& p_;
     std::unique_ptr<Ui::TForm1> ui_;
@@ -213,6 +218,7 @@ class TForm1 : public QMainWindow {
     MessageBoxFunction message_;
     InputBoxFunction inputBox_;
     ConfigFileDialogFunction chooseFile_;
+    FolderViewer showFolder_;
     QString configFileName_;  // the configuration file chosen last in the dialog
 
     QLabel* statusPanels_[5] = {};

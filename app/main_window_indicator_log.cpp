@@ -7,13 +7,29 @@
 #include "session/program.h"
 #include "ui_main_window.h"
 
+#include <QDesktopServices>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QUrl>
 
 namespace tarvix {
 
 void TForm1::InstallIndicatorLog() {
     connect(ui_->MenuLogInd, &QAction::toggled, this, &TForm1::MenuLogIndClick);
+    connect(ui_->MenuIndLogFolder, &QAction::triggered, this, &TForm1::ShowIndicatorLogFolder);
+    if (!showFolder_) {
+        showFolder_ = [](const QString& folder) {
+            return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        };
+    }
+}
+
+void TForm1::ShowIndicatorLogFolder() {
+    const QString folder = p_.Log.IndicatorLogFolder();
+    if (folder.isEmpty()) return;  // the journal has the system's reason
+    // A machine without a file manager (a bare service laptop, a remote session) still
+    // learns where the logs are.
+    if (!showFolder_(folder)) p_.Log.WriteJournal(Str(kStrFolderNotShown).arg(folder), kJournalError);
 }
 
 void TForm1::MenuLogIndClick(bool on) {

@@ -224,6 +224,7 @@ constexpr Entry kStrings[] = {
     {4306, QT_TRANSLATE_NOOP("Strings", "в папке данных пользователя")},
     {4307, QT_TRANSLATE_NOOP("Strings", "собрана не из репозитория git")},
     {4310, QT_TRANSLATE_NOOP("Strings", "[файл длиннее %1 МБ: показано его начало]")},
+    {4520, QT_TRANSLATE_NOOP("Strings", "Не удалось показать папку %1")},
 };
 
 const Entry* Find(int n) {

@@ -183,6 +183,7 @@ enum StrId : int {
     kStrUserDataFolder = 4306,  // ... or in the user's application data
     kStrNoCommit = 4307,        // built outside a git checkout
     kStrJournalViewCut = 4310,  // %1 megabytes: a longer journal file shows its beginning
+    kStrFolderNotShown = 4520,  // %1 a folder no file manager could show
 };
 
 // The text of string n in the current language; empty for a number the table lacks.

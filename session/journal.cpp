@@ -82,13 +82,19 @@ void Journal::WriteJournal(const QString& text, int level) {
     if (filter_ >= level) list_.Append(line, level);
 }
 
-std::unique_ptr<QFile> Journal::OpenIndicatorLog() {
+QString Journal::IndicatorLogFolder() const {
     const QString folder = QDir(programFolder_).filePath(QStringLiteral("IndicatorLogs"));
     QString error;
     if (!MakeFolder(folder, &error)) {
         ReportSystemError(error);
-        return nullptr;
+        return {};
     }
+    return folder;
+}
+
+std::unique_ptr<QFile> Journal::OpenIndicatorLog() {
+    const QString folder = IndicatorLogFolder();
+    if (folder.isEmpty()) return nullptr;
     auto file = std::make_unique<QFile>(DayFileName(folder));
     if (!file->open(QIODevice::WriteOnly | QIODevice::Append)) {
         ReportSystemError(file->errorString());

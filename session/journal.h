@@ -75,6 +75,9 @@ class Journal {
     // writes Windows-1251 lines with CR LF). On failure the system's text is reported and
     // nullptr returned.
     std::unique_ptr<QFile> OpenIndicatorLog();
+    // The folder of the indicator logs, created when missing (so it can be shown before the
+    // first log is written); empty, with the system's text reported, when it cannot be made.
+    QString IndicatorLogFolder() const;
 
   private:
     QString DayFileName(const QString& folder) const;

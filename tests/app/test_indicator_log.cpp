@@ -13,6 +13,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 
 #include <bit>
@@ -144,6 +145,24 @@ class TestIndicatorLog : public QObject {
         QCOMPARE(headers, 2);
         QVERIFY(withNewFlow >= 3);
         QVERIFY(QFile(LogPath()).size() > 0);
+    }
+
+    void theLogFolderIsShownOrItsPathJournalled() {
+        const QString folder = QDir(w_.Folder()).filePath(QStringLiteral("IndicatorLogs"));
+        QStringList shown;
+        bool viewerWorks = true;
+        w_.Form().SetFolderViewer([&](const QString& f) {
+            shown << f;
+            return viewerWorks;
+        });
+        auto* item = w_.Find<QAction>("MenuIndLogFolder");
+        item->trigger();
+        QCOMPARE(shown, QStringList{folder});
+        QVERIFY(QFileInfo(folder).isDir());
+        // No file manager on the machine: the engineer still reads where the logs are.
+        viewerWorks = false;
+        item->trigger();
+        QVERIFY(w_.Journalled(Str(kStrFolderNotShown).arg(folder)));
     }
 
     void refusedFolderOrFullDiskLeavesLoggingOff() {
