@@ -29,7 +29,8 @@ void TForm1::ShowIndicatorLogFolder() {
     if (folder.isEmpty()) return;  // the journal has the system's reason
     // A machine without a file manager (a bare service laptop, a remote session) still
     // learns where the logs are.
-    if (!showFolder_(folder)) p_.Log.WriteJournal(Str(kStrFolderNotShown).arg(folder), kJournalError);
+    if (!showFolder_(folder))
+        p_.Log.WriteJournal(Str(kStrFolderNotShown).arg(folder), kJournalError);
 }
 
 void TForm1::MenuLogIndClick(bool on) {
