@@ -36,7 +36,7 @@ int ParamCode(int n) {
 // A key's value as the INI files read integers: optional sign, then decimal digits only.
 std::optional<qint64> SignedDecimal(const QString& text) {
     const QString t = text.trimmed();
-    qsizetype i = (t.startsWith(u'+') || t.startsWith(u'-')) ? 1 : 0;
+    const qsizetype i = (t.startsWith(u'+') || t.startsWith(u'-')) ? 1 : 0;
     if (i >= t.size() || t.size() > 12) return std::nullopt;
     for (qsizetype k = i; k < t.size(); ++k) {
         if (t[k] < u'0' || t[k] > u'9') return std::nullopt;
@@ -117,7 +117,8 @@ DspDumpLoad LoadDspEepromFile(const QString& path) {
         // The file holds each value as a signed 32-bit number.
         if (!v || *v < std::numeric_limits<std::int32_t>::min() ||
             *v > std::numeric_limits<std::int32_t>::max())
-            return Fail(load, DspDumpProblem::NotANumber, n, text.trimmed());
+            // A message shows the start of what the key holds, however long the line.
+            return Fail(load, DspDumpProblem::NotANumber, n, text.trimmed().left(40));
         load.Values[At(n)] = static_cast<std::uint32_t>(static_cast<std::int32_t>(*v));
     }
     const auto sum = SignedDecimal(stored);
