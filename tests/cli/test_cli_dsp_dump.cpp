@@ -129,7 +129,9 @@ TEST_F(CliDspDump, ADamagedFileIsRefusedBeforeAnythingIsSent) {
         {"wrong checksum", QByteArray(good).replace("CheckSum=", "CheckSum=1"),
          "Ошибка контрольной суммы"},
         {"truncated", good.left(good.indexOf("12=")), "Ошибка контрольной суммы"},
-        {"missing key", QByteArray(good).replace("\r\n7=", "\r\nx7="), "7 (MinCode_ADC3_3w)"},
+        // The old rule read a missing key as 2 and counted it so: this file passed its checksum
+        // and sent 2 as an ADC limit.
+        {"missing key", replaced("7", "x7=2"), "7 (MinCode_ADC3_3w)"},
         {"huge", good + QByteArray(100 * 1024, ';'), "64"},
     };
     const std::string before = Sim(b, QStringLiteral("stats"));
