@@ -1,12 +1,12 @@
 #include "app_windows.h"
 
-#include "app/dialog_shells.h"
 #include "app/main_window.h"
 #include "connect/form_connecting.h"
 #include "connect/form_setup_com.h"
 #include "formats/form_about.h"
 #include "formats/form_formats.h"
 #include "tools/form_cur_calibr.h"
+#include "tools/form_dsp_eeprom.h"
 #include "tools/form_log_files.h"
 #include "tools/form_reg_dump.h"
 
@@ -23,11 +23,11 @@ std::unique_ptr<TForm1> CreateMainWindows(Program& program) {
     auto* formats =
         new TFormFormats(program, owner->Values(), owner->Connection().Distribution(), owner);
     auto* connecting = new TFormConnecting(owner);
-    new PlaceholderDialog(QStringLiteral("TFormDspRegDump"), QStringLiteral("Дамп DspEeprom"),
-                          owner);
+    auto* dspEeprom = new TFormDspRegDump(program, owner);
     form->SetDialogs(setupCom, connecting);
     form->SetToolDialogs(regDump);
     form->SetCalibrationDialog(curCalibr);
+    form->SetDspEepromDialog(dspEeprom);
     form->SetFormatDialogs(formats, about);
     form->SetJournalViewer(logFiles);
     return form;

@@ -34,6 +34,7 @@ class Descriptors;
 class TFormSetupCom;
 class TFormConnecting;
 class TFormRegDump;
+class TFormDspRegDump;
 class TFormCurCalibr;
 class PointTablePages;
 class TFormFormats;
@@ -89,6 +90,9 @@ class TForm1 : public QMainWindow {
     void ConnectFirst(std::function<void()> action);
     // "Дамп регистров...": the dump dialog, online only (otherwise after connecting).
     void OpenRegDump();
+    // "Дамп DspEeprom..." (service editions): the measuring module's EEPROM dump, online only.
+    void SetDspEepromDialog(TFormDspRegDump* dspEeprom);
+    void OpenDspEeprom();
     // The current output's calibration: the wizard (online only), "Восстановить" (the factory
     // coefficients back) and "Копировать польз. в скр." (the user coefficients into the
     // hidden ones), online or on a configuration file.
@@ -207,6 +211,7 @@ class TForm1 : public QMainWindow {
     QPointer<TFormSetupCom> setupCom_;
     QPointer<TFormConnecting> connecting_;
     QPointer<TFormRegDump> regDump_;
+    QPointer<TFormDspRegDump> dspEeprom_;
     QPointer<TFormCurCalibr> curCalibr_;
     bool leaveSimulationPending_ = false;
     QPointer<TFormFormats> formats_;

@@ -224,6 +224,26 @@ constexpr Entry kStrings[] = {
     {4306, QT_TRANSLATE_NOOP("Strings", "в папке данных пользователя")},
     {4307, QT_TRANSLATE_NOOP("Strings", "собрана не из репозитория git")},
     {4310, QT_TRANSLATE_NOOP("Strings", "[файл длиннее %1 МБ: показано его начало]")},
+    //: File %1 is larger than %2 KB: it is no DspEeprom dump.
+    {4460, QT_TRANSLATE_NOOP("Strings", "Файл %1 больше %2 КБ: это не дамп DspEeprom.")},
+    //: The file has no parameter %1.
+    {4461, QT_TRANSLATE_NOOP("Strings", "В файле нет параметра %1.")},
+    //: Parameter %1: "%2" is not a number.
+    {4462, QT_TRANSLATE_NOOP("Strings", "Параметр %1: «%2» — не число.")},
+    //: Parameter %1: the value %2 does not fit the parameter's %3 bytes.
+    {4463,
+     QT_TRANSLATE_NOOP("Strings", "Параметр %1: значение %2 не помещается в %3 байта параметра.")},
+    //: Parameter %1: %2 is no production date (day, month, year 2000..2099).
+    {4464, QT_TRANSLATE_NOOP(
+               "Strings", "Параметр %1: %2 — не дата изготовления (день, месяц, год 2000..2099).")},
+    //: Parameter %1: %2 is no floating-point number (NaN or infinity).
+    {4465,
+     QT_TRANSLATE_NOOP("Strings",
+                       "Параметр %1: %2 — не число с плавающей точкой (NaN или бесконечность).")},
+    //: Nothing was sent to the measuring module.
+    {4466, QT_TRANSLATE_NOOP("Strings", "Измерительному модулю ничего не отправлено.")},
+    //: Parameters written: %1 of %2.
+    {4467, QT_TRANSLATE_NOOP("Strings", "Записано параметров: %1 из %2.")},
     {4520, QT_TRANSLATE_NOOP("Strings", "Не удалось показать папку %1")},
 };
 

@@ -183,7 +183,16 @@ enum StrId : int {
     kStrUserDataFolder = 4306,  // ... or in the user's application data
     kStrNoCommit = 4307,        // built outside a git checkout
     kStrJournalViewCut = 4310,  // %1 megabytes: a longer journal file shows its beginning
-    kStrFolderNotShown = 4520,  // %1 a folder no file manager could show
+    // The measuring module's EEPROM dump: why a file is refused (%1 "n (Name)").
+    kStrDspDumpTooLarge = 4460,     // %1 path, %2 kilobytes
+    kStrDspDumpMissingKey = 4461,   // %1 the parameter
+    kStrDspDumpNotANumber = 4462,   // %1 the parameter, %2 what the key holds
+    kStrDspDumpBeyondSize = 4463,   // %1 the parameter, %2 the value, %3 its bytes
+    kStrDspDumpNotADate = 4464,     // %1 the parameter, %2 the value
+    kStrDspDumpNotAFloat = 4465,    // %1 the parameter, %2 the value
+    kStrDspDumpNothingSent = 4466,  // appended to a refusal: the module was not touched
+    kStrDspDumpWritten = 4467,      // %1 of %2 parameters written before a write stopped
+    kStrFolderNotShown = 4520,      // %1 a folder no file manager could show
 };
 
 // The text of string n in the current language; empty for a number the table lacks.

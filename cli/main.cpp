@@ -4,6 +4,7 @@
 // A configuration file can stand in for the transmitter, as in the program's file mode.
 #include "base/string_table.h"
 #include "cli/cli_link.h"
+#include "cli/dsp_dump_command.h"
 #include "cli/dump_command.h"
 #include "cli/exit_codes.h"
 #include "cli/param_command.h"
@@ -55,6 +56,15 @@ Commands:
                           change, one request each. A file that fails its checksum is refused
                           before anything is sent. A value the device refuses is reported by
                           name and the others are still written; the end says how many failed.
+  dsp-dump FILE           Read the measuring module's 20 EEPROM parameters (function 0xAC,
+                          one request each) into FILE: [DspEeprom] with each parameter's
+                          bytes as a signed 32-bit number and CheckSum, [Config] DateTime;
+                          Windows-1251, CR LF, as the program's "Дамп DspEeprom" writes it.
+  dsp-restore FILE        Check FILE as a whole (checksum, every key present and a number,
+                          each value within its parameter's size, a real date, no NaN),
+                          then write the 20 parameters in order; a file that fails is
+                          refused before anything is sent. A parameter the module refuses
+                          ends the restore with its name and how many were written.
   diff A B                Compare two configurations parameter by parameter. An operand that
                           is a serial port or pseudo-terminal is read from the device (the
                           line options apply to both); anything else is a dump or
@@ -103,8 +113,8 @@ Exit codes:
      read-only in this edition (the message says what); diff: the configurations differ
   2  the port could not be opened
   3  a transaction failed: the result text and code are printed on standard error
-  4  a file (--file, dump, restore, diff) is missing, too large, fails its checksum, or
-     could not be written (it is then unchanged)
+  4  a file (--file, dump, restore, dsp-dump, dsp-restore, diff) is missing, too large,
+     fails its checksum or another check, or could not be written (it is then unchanged)
 
 Examples:
   tarvix-cli read --port /dev/ttyUSB0 --baud 19200 300 12
@@ -217,13 +227,14 @@ int main(int argc, char** argv) {
     const QCommandLineOption verboseOpt(
         QStringLiteral("verbose"),
         QStringLiteral("get, set: also print title, registers, access, format, menu and unit. "
-                       "dump, restore: print what was moved and the pass's time on standard "
-                       "error."));
+                       "dump, restore, dsp-dump, dsp-restore: print what was moved and the "
+                       "pass's time on standard error."));
     parser.addOptions({portOpt, fileOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt,
                        rawOpt, verboseOpt});
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("read, write, get, set, params, dump, restore or diff"));
+        QStringLiteral(
+            "read, write, get, set, params, dump, restore, dsp-dump, dsp-restore or diff"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("see Commands"),
                                  QStringLiteral("[arguments...]"));
     parser.process(app);
@@ -271,7 +282,10 @@ int main(int argc, char** argv) {
         return tarvix::cli::RunDiff(d, openDevice, out, err);
     }
     const bool byName = command == QLatin1String("get") || command == QLatin1String("set");
-    const bool dump = command == QLatin1String("dump") || command == QLatin1String("restore");
+    const bool dspDump =
+        command == QLatin1String("dsp-dump") || command == QLatin1String("dsp-restore");
+    const bool dump =
+        dspDump || command == QLatin1String("dump") || command == QLatin1String("restore");
     if (command != QLatin1String("read") && command != QLatin1String("write") && !byName && !dump) {
         return Fail(kExitUsage, QStringLiteral("unknown command '%1'; see --help").arg(command));
     }
@@ -316,6 +330,10 @@ int main(int argc, char** argv) {
             if (com.OpenPort()) return {};
             return QStringLiteral("cannot open port %1: %2").arg(com.PortName, com.LastError());
         };
+        if (command == QLatin1String("dsp-dump"))
+            return tarvix::cli::RunDspDump(d, com, openPort, out, err);
+        if (command == QLatin1String("dsp-restore"))
+            return tarvix::cli::RunDspRestore(d, com, openPort, out, err);
         return command == QLatin1String("dump")
                    ? tarvix::cli::RunDump(d, com, openPort, out, err)
                    : tarvix::cli::RunRestore(d, com, openPort, out, err);

@@ -143,7 +143,10 @@ std::string Dsp(Slave& s, const Args& a) {
         s.device.DspReset();
         return "ok";
     }
-    return Error("usage: dsp get N | dsp set N VALUE | dsp reset");
+    // What parameter 19 must hold for the module to find its EEPROM intact.
+    if (a.size() == 2 && a[1] == "checksum")
+        return "ok " + std::to_string(s.device.Dsp().ComputedChecksum());
+    return Error("usage: dsp get N | dsp set N VALUE | dsp checksum | dsp reset");
 }
 
 std::string File(Slave& s, const Args& a) {
@@ -180,6 +183,8 @@ std::string ControlHelp() {
         "  process massflow KG_H | density KG_M3 (0 = water) | temperature C | noise SCALE\n"
         "  freeze on|off                 hold the process exactly at its set points\n"
         "  dsp get N | dsp set N VALUE | dsp reset   measuring-module EEPROM, restart\n"
+        "  dsp checksum                  the EEPROM checksum the module computes (parameter\n"
+        "                                19 holds it while the EEPROM is intact)\n"
         "  factory                       back to the factory configuration (also drops\n"
         "                                held messages and registers)\n"
         "  save FILE | load FILE         configuration file (*.mbr)\n"

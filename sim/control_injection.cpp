@@ -115,12 +115,12 @@ std::string Signal(Slave& s, const Args& a) {
 }
 
 std::string DspFault(Slave& s, const Args& a) {
-    const std::string usage = "usage: dsp-fault SUB CODE|silent [next N] | dsp-fault clear";
+    const std::string usage = "usage: dsp-fault SUB CODE|silent [next N|after K] | dsp-fault clear";
     if (a.size() == 2 && a[1] == "clear") {
         s.faults.ClearDspRefusals();
         return "ok";
     }
-    long long sub = 0, code = 0, next = 0;
+    long long sub = 0, code = 0, next = 0, after = 0;
     if ((a.size() != 3 && a.size() != 5) || !ParseInt(a[1], &sub) || sub < 0 || sub > 255) {
         return Error(usage);
     }
@@ -129,11 +129,13 @@ std::string DspFault(Slave& s, const Args& a) {
     } else if (!ParseInt(a[2], &code) || code < 0 || code >= kNoAnswer) {
         return Error(usage);
     }
-    if (a.size() == 5 && (a[3] != "next" || !ParseInt(a[4], &next) || next < 1)) {
-        return Error(usage);
+    if (a.size() == 5) {
+        long long& n = a[3] == "after" ? after : next;
+        if ((a[3] != "next" && a[3] != "after") || !ParseInt(a[4], &n) || n < 1)
+            return Error(usage);
     }
     s.faults.SetDspRefusal(static_cast<std::uint8_t>(sub), static_cast<std::uint8_t>(code),
-                           static_cast<int>(next));
+                           static_cast<int>(next), static_cast<int>(after));
     return "ok";
 }
 
@@ -201,8 +203,10 @@ const char* InjectionHelp() {
            "                                CH (1, 2 raw: integer; 3, 4 filtered: float, nan,\n"
            "                                inf, -inf) take VALUE; max/min = full scale\n"
            "  signal clear                  drop the injections not yet recorded\n"
-           "  dsp-fault SUB CODE|silent [next N]   refuse measuring-module sub-function SUB\n"
-           "  dsp-fault clear               with exception CODE or no answer\n"
+           "  dsp-fault SUB CODE|silent [next N|after K]   refuse measuring-module\n"
+           "                                sub-function SUB with exception CODE or no answer\n"
+           "                                (next N: N requests; after K: from the K+1st on)\n"
+           "  dsp-fault clear               stop refusing\n"
            "  ammeter                       the current the output drives now, in mA\n"
            "  board-error [OFFSET GAIN]     the current output's hardware: it drives\n"
            "                                GAIN x (DAC current) + OFFSET mA\n"

@@ -88,14 +88,18 @@ std::uint8_t FaultPlan::ExceptionFor(int start, int count) const {
     return 0;
 }
 
-void FaultPlan::SetDspRefusal(std::uint8_t sub, std::uint8_t code, int times) {
-    dspRefusals_[sub] = {code, code != 0 ? std::max(times, 0) : 0};
+void FaultPlan::SetDspRefusal(std::uint8_t sub, std::uint8_t code, int times, int after) {
+    dspRefusals_[sub] = {code, code != 0 ? std::max(times, 0) : 0, std::max(after, 0)};
 }
 
 void FaultPlan::ClearDspRefusals() { dspRefusals_.fill(DspRefusal{}); }
 
 std::uint8_t FaultPlan::TakeDspRefusal(std::uint8_t sub) {
     DspRefusal& r = dspRefusals_[sub];
+    if (r.code != 0 && r.pass > 0) {
+        --r.pass;
+        return 0;
+    }
     const std::uint8_t code = r.code;
     if (code != 0 && r.left > 0 && --r.left == 0) r = DspRefusal{};
     return code;

@@ -60,7 +60,7 @@ class FaultPlan {
 
     // Refusal of measuring-module sub-function sub: an exception code, or kNoAnswer for
     // silence; for the next `times` requests of it (0: until cleared). Code 0 removes it.
-    void SetDspRefusal(std::uint8_t sub, std::uint8_t code, int times = 0);
+    void SetDspRefusal(std::uint8_t sub, std::uint8_t code, int times = 0, int after = 0);
     void ClearDspRefusals();
     // The refusal for one request of sub (0: none), counting it against `times`.
     std::uint8_t TakeDspRefusal(std::uint8_t sub);
@@ -76,6 +76,7 @@ class FaultPlan {
     struct DspRefusal {
         std::uint8_t code = 0;
         int left = 0;  // requests still to refuse; 0: every one
+        int pass = 0;  // requests still to let through before the refusals begin
     };
     std::array<DspRefusal, 256> dspRefusals_{};
     std::mt19937_64 rng_;

@@ -16,6 +16,7 @@
 #include "tests/support/sim_process.h"
 #include "tools/calibration_report_pdf.h"
 #include "tools/form_cur_calibr.h"
+#include "tools/form_dsp_eeprom.h"
 #include "tools/form_log_files.h"
 
 #include <QApplication>
@@ -288,6 +289,22 @@ int main(int argc, char** argv) {
         wait([&] { return form->ActivePage() == tarvix::kPageTargetFluid; }, "fluid page");
         QTest::qWait(1500);
         form->grab().save(out + QStringLiteral("/page_target_fluid.png"));
+    }
+    // The measuring module's EEPROM dump dialog after its twenty parameters went to a file.
+    {
+        auto* dsp = form->findChild<tarvix::TFormDspRegDump*>();
+        const QString file = dir.filePath(QStringLiteral("module.dsp"));
+        dsp->SetFileDialogs([file](QWidget*) { return file; }, [file](QWidget*) { return file; });
+        form->Connection().PauseForTool();
+        dsp->show();
+        dsp->ButtonFmToFileClick();
+        if (!QTest::qWaitFor([&] { return dsp->Status() == tarvix::Str(tarvix::kStrDumpDone); },
+                             20000))
+            std::fprintf(stderr, "EEPROM dump not done: %s\n", qPrintable(dsp->Status()));
+        QTest::qWait(300);
+        dsp->grab().save(out + QStringLiteral("/dsp_eeprom_dump.png"));
+        dsp->hide();
+        form->Connection().ResumeAfterTool();
     }
     form->close();
     return 0;
