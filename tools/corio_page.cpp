@@ -14,10 +14,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace tarvix {
 namespace {
 
 constexpr int kRowRole = Qt::UserRole;
+// How long a command waits for the operation list, as the window's bounded wait for it.
+constexpr int kIdleWaitMs = 700;
+constexpr int kIdlePollMs = 20;
 
 bool IsTitleRow(int row) {
     return !IsParamRow(row) || ParamRegs[static_cast<std::size_t>(row)].Type == kTypeGroup;
@@ -46,6 +51,17 @@ CorioPage::CorioPage(Program& program, ConnectionController& connection, QWidget
         !read || !write)
         return;
 
+    idleWait_.setInterval(kIdlePollMs);
+    connect(&idleWait_, &QTimer::timeout, this, [this] {
+        if (c_.OperationIdle()) {
+            idleWait_.stop();
+            std::exchange(whenIdle_, nullptr)();
+        } else if (waited_.elapsed() > kIdleWaitMs) {
+            idleWait_.stop();
+            whenIdle_ = nullptr;
+            hooks_.ShowError(Str(kStrExchangeTimeout));
+        }
+    });
     timer_.setInterval(kTimerMs);
     connect(&timer_, &QTimer::timeout, this, [this] { Read(true); });
     connect(read, &QPushButton::clicked, this, [this] { Read(); });
@@ -83,6 +99,18 @@ std::optional<int> CorioPage::ChosenRow(bool choose) {
     return list_->currentItem()->data(kRowRole).toInt();
 }
 
+void CorioPage::WhenIdle(std::function<void()> action) {
+    if (c_.OperationIdle()) {
+        idleWait_.stop();
+        whenIdle_ = nullptr;
+        action();
+        return;
+    }
+    whenIdle_ = std::move(action);
+    waited_.start();
+    idleWait_.start();
+}
+
 void CorioPage::SetResult(const QString& text) { result_->setText(text); }
 
 void CorioPage::Read(bool fromTimer) {
@@ -106,7 +134,7 @@ void CorioPage::Read(bool fromTimer) {
         return;
     }
     if (!c_.OperationIdle()) {
-        hooks_.ShowError(Str(kStrExchangeTimeout));
+        WhenIdle([this] { Read(); });
         return;
     }
     ModbusList& op = p_.Lists->OpList;
@@ -138,7 +166,7 @@ void CorioPage::Write() {
         return;
     }
     if (!c_.OperationIdle()) {
-        hooks_.ShowError(Str(kStrExchangeTimeout));
+        WhenIdle([this] { Write(); });
         return;
     }
     ModbusList& op = p_.Lists->OpList;

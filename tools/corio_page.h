@@ -7,6 +7,7 @@
 
 #include "pages/single_param.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -65,6 +66,10 @@ class CorioPage : public QObject {
         ParamBackup backup{};
     };
 
+    // Runs action once the operation list is free (another operation, such as the page's own
+    // automatic read, may hold it for a moment); after the operation list's bounded wait
+    // without it, the standard error box says the exchange timed out.
+    void WhenIdle(std::function<void()> action);
     // The row of the chosen item; with none chosen, item 0 is chosen (when choose is set).
     std::optional<int> ChosenRow(bool choose);
     void ShowValue(const ParamRef& ref);
@@ -76,6 +81,9 @@ class CorioPage : public QObject {
     ConnectionController& c_;
     Hooks hooks_;
     QTimer timer_;
+    QTimer idleWait_;
+    QElapsedTimer waited_;
+    std::function<void()> whenIdle_;
     std::optional<Pending> pending_;
     QListWidget* list_ = nullptr;
     QLineEdit* value_ = nullptr;

@@ -96,9 +96,14 @@ class TestCorioPage : public QObject {
         }();
         if (menu) QVERIFY(number && Shown() != Edit()->text());
 
+        // The write finds the operation list in use (the page read again) and waits for it.
         Edit()->setText(typed);
+        h_->Messages().clear();
+        h_->Form().ReadPage(kPageCorio);
+        QVERIFY(!h_->Idle());
         QVERIFY(Click("ButtonWriteCorio"));
         QVERIFY2(Result().endsWith(Str(kStrWrittenToDevice)), qPrintable(Result()));
+        QVERIFY(h_->Messages().isEmpty());
         QCOMPARE(h_->Sim().Command(QStringLiteral("get ") + name), device);
         QVERIFY(h_->Journalled(name + QStringLiteral(" - ") + Str(kStrWrittenToDevice)));
         // Read back, the page shows what the device holds.
