@@ -217,6 +217,7 @@ void TForm1::FormShow() {
     InstallPageHooks();
     InstallStatusHooks();
     InstallLiveHooks();
+    InstallCorioPage();
     SetTreeCaptions(p_.LangIndex);
     PruneTree();
     SelectNode(0);

@@ -183,6 +183,8 @@ class TForm1 : public QMainWindow {
     void RefreshIndicatorFields();
     void InstallStatusHooks();
     void InstallLiveHooks();
+    // The single-parameter page (PageCorio) and its automatic reading.
+    void InstallCorioPage();
     // Lamp, count and marks for a list with the errors or indicator flag; the message list
     // too for the errors flag.
     void ShowDeviceStatus(std::uint16_t flag);

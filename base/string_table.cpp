@@ -32,6 +32,8 @@ constexpr Entry kStrings[] = {
     {16, QT_TRANSLATE_NOOP("Strings", "чч:мм:сс")},
     {23, QT_TRANSLATE_NOOP("Strings", "Отмена")},
     {24, QT_TRANSLATE_NOOP("Strings", "Готово")},
+    {25, QT_TRANSLATE_NOOP("Strings", "Только чтение")},
+    {26, QT_TRANSLATE_NOOP("Strings", "Чтение и запись")},
     {115,
      QT_TRANSLATE_NOOP("Strings", "Превышен интервал ожидания при обмене данными с расходомером.")},
     {116, QT_TRANSLATE_NOOP("Strings", "Нет ответа от расходомера")},
@@ -69,6 +71,7 @@ constexpr Entry kStrings[] = {
     {144, QT_TRANSLATE_NOOP("Strings", "Поток связи неожиданно прекратил работу")},
     {145, QT_TRANSLATE_NOOP("Strings",
                             "Поток связи неожиданно прекратил работу.\nПерезапустите программу.")},
+    {146, QT_TRANSLATE_NOOP("Strings", "Данный параметр предназначен только для чтения")},
     {148, QT_TRANSLATE_NOOP(
               "Strings",
               "Ошибка при записи параметров связи в расходомер. Настройки сервисной программы НЕ "
@@ -224,6 +227,8 @@ constexpr Entry kStrings[] = {
     {4306, QT_TRANSLATE_NOOP("Strings", "в папке данных пользователя")},
     {4307, QT_TRANSLATE_NOOP("Strings", "собрана не из репозитория git")},
     {4310, QT_TRANSLATE_NOOP("Strings", "[файл длиннее %1 МБ: показано его начало]")},
+    {4420, QT_TRANSLATE_NOOP("Strings",
+                             "Параметры измерительного модуля в файле конфигурации не хранятся")},
     //: File %1 is larger than %2 KB: it is no DspEeprom dump.
     {4460, QT_TRANSLATE_NOOP("Strings", "Файл %1 больше %2 КБ: это не дамп DspEeprom.")},
     //: The file has no parameter %1.

@@ -25,6 +25,8 @@ enum StrId : int {
     kStrGridCorrection = 15,    // "Корр-ия, кг/ч"
     kStrCalCancel = 23,         // "Отмена": the wizard's closing captions
     kStrCalDone = 24,           // "Готово"
+    kStrReadOnly = 25,          // "Только чтение": a parameter's access right
+    kStrReadWrite = 26,         // "Чтение и запись"
     kStrTimeColumn = 16,        // "чч:мм:сс", the time column of the live values
     kStrExchangeTimeout = 115,  // the list overran its budget
     kStrNoAnswer = 116,         // "Нет ответа от расходомера"
@@ -50,6 +52,7 @@ enum StrId : int {
     kStrPollIntervalPrompt = 143,    // "Задайте интервал опроса, мс"
     kStrWorkerStopped = 144,         // journal line of the worker's death
     kStrWorkerStoppedRestart = 145,  // its message box, asking for a restart
+    kStrParamReadOnly = 146,         // a write of a read-only parameter refused
     kStrLinkSettingsNotWritten = 148,
     kStrPwlUnsorted = 151,  // the sort question of the correction points
     kStrMilliampere = 201,  // "мА"
@@ -183,6 +186,8 @@ enum StrId : int {
     kStrUserDataFolder = 4306,  // ... or in the user's application data
     kStrNoCommit = 4307,        // built outside a git checkout
     kStrJournalViewCut = 4310,  // %1 megabytes: a longer journal file shows its beginning
+    // The single-parameter page: a module parameter asked of a configuration file.
+    kStrNoModuleInFile = 4420,
     // The measuring module's EEPROM dump: why a file is refused (%1 "n (Name)").
     kStrDspDumpTooLarge = 4460,     // %1 path, %2 kilobytes
     kStrDspDumpMissingKey = 4461,   // %1 the parameter

@@ -2,11 +2,11 @@
 
 #include "cli/cli_link.h"
 #include "cli/exit_codes.h"
-#include "cli/param_value.h"
 #include "link/modbus_rtu.h"
 #include "link/register_dump.h"
 #include "model/register_ids.h"
 #include "pages/page_requests.h"
+#include "pages/param_value.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -4,10 +4,10 @@
 #include "base/user_error.h"
 #include "cli/cli_link.h"
 #include "cli/exit_codes.h"
-#include "cli/param_value.h"
 #include "link/modbus_rtu.h"
 #include "model/register_ids.h"
 #include "pages/page_requests.h"
+#include "pages/param_value.h"
 
 #include <QTextStream>
 

@@ -4,18 +4,18 @@
 #include <cstdint>
 
 #include "base/user_error.h"
-#include "cli/param_value.h"
 #include "model/param_table.h"
+#include "pages/param_value.h"
 
 namespace tarvix {
 namespace {
 
 // A register row's value as get shows it; empty for any other row.
 QString ValueField(int row, const RegisterImage& values, QChar decimalSep) {
-    const cli::ParamRef p = cli::RefOf(row);
+    const ParamRef p = RefOf(row);
     if (p.Row == kNoRow || p.IsDsp()) return {};
     try {
-        return cli::ShowValue(p, values, {}, 0, decimalSep).Text.trimmed();
+        return ShowValue(p, values, {}, 0, decimalSep).Text.trimmed();
     } catch (const UserError&) {
         return {};  // a display format that cannot show the value
     }

@@ -380,6 +380,9 @@ void ConnectionController::OperationTick() {
     outcome.tag = opTag_;
     outcome.func = op.Func[0];
     outcome.start = op.Start[0];
+    // Lists run from their last entry down: the first failure sent is the highest one.
+    for (int e = op.Len - 1; e >= 0 && outcome.result == 0; --e)
+        outcome.result = op.Result[static_cast<std::size_t>(e)];
     opTag_ = 0;
     if (!CheckWorker()) {
         // A dying worker hands the list back with entries that never ran: nothing in it is a

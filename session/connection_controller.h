@@ -54,6 +54,7 @@ struct OperationOutcome {
     std::uint16_t start = 0;   // the first entry's start (the sub-function of a 0xAC list)
     bool noAnswer = false;     // every entry failed for lack of an answer; nothing distributed
     int failed = 0;            // entries that failed
+    std::uint8_t result = 0;   // the result of the first entry sent that failed (0: none did)
     bool reconnected = false;  // the device's new line settings were followed (pages re-read)
 };
 

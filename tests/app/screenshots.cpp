@@ -306,6 +306,22 @@ int main(int argc, char** argv) {
         dsp->hide();
         form->Connection().ResumeAfterTool();
     }
+    // The single-parameter page: a menu parameter read, its item and number side by side.
+    {
+        form->SelectNode(46);  // "Отдельные параметры"
+        form->OpenSelectedNode();
+        if (!QTest::qWaitFor([&] { return form->ActivePage() == tarvix::kPageCorio; }, 10000))
+            std::fprintf(stderr, "single-parameter page not shown\n");
+        auto* list = form->findChild<QListWidget*>(QStringLiteral("ListAllRegsCorio"));
+        const auto found = list->findItems(QStringLiteral("SumUnit1"), Qt::MatchExactly);
+        if (!found.isEmpty()) {
+            list->setCurrentItem(found.front());
+            list->scrollToItem(found.front());
+            form->findChild<QPushButton*>(QStringLiteral("ButtonReadCorio"))->click();
+        }
+        QTest::qWait(1500);
+        form->grab().save(out + QStringLiteral("/page_single_parameter.png"));
+    }
     form->close();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "link/thread_com.h"
 #include "model/register_ids.h"
 #include "pages/page_requests.h"
+#include "pages/single_param.h"
 #include "session/program.h"
 #include "tests/support/sim_process.h"
 
@@ -84,6 +85,52 @@ TEST(ProtectedWrite, KeyValueAndClosingZeroReachTheDeviceInOrder) {
     EXPECT_EQ(sim.Command(QStringLiteral("getw 0")), QStringLiteral("ok 4321"));
     EXPECT_EQ(sim.Command(QStringLiteral("getw 4")), QStringLiteral("ok 17"));
     EXPECT_EQ(sim.Command(QStringLiteral("getw 201")), QStringLiteral("ok 0"));
+}
+
+// The single-parameter page writes one value, and brackets the flow correction points too:
+// the device guards them with the same key although the pages' descriptors do not mark them.
+TEST(ProtectedWrite, SingleParameterWritesOpenAndCloseTheProtection) {
+    testing::SimProcess sim(7);
+    QString error;
+    ASSERT_TRUE(sim.Start({}, &error)) << error.toStdString();
+    QTemporaryDir dir;
+    Program p(dir.path());
+    p.Com.PortName = sim.Link();
+    p.Com.SetBaudRate(115200);
+    ASSERT_TRUE(p.Com.OpenPort());
+    p.Worker.WorkMode = kModeOnline;
+    ThreadCom worker(*p.Lists, p.Com, p.Worker);
+    worker.Begin();
+    ModbusList& op = p.Lists->OpList;
+    op.AppendRead(mrCUR_SN, 1);
+    op.Launch();
+    ASSERT_TRUE(WaitIdle(op));
+    ASSERT_EQ(TakeFirstResult(op, p.Image), 0);
+
+    struct Case {
+        const char* name;
+        const char* typed;
+        const char* device;
+    };
+    DspValueArray dsp{};
+    for (const Case& c :
+         {Case{"Ratio", "1.5", "ok 1.5"}, Case{"Count_LinearInterpolation", "3", "ok 3"},
+          Case{"FlowDamping", "2", "ok 2"}}) {
+        SCOPED_TRACE(c.name);
+        p.Lists->ResetList(op);
+        ParamBackup backup;
+        const ParamRef ref = RefOf(ParamRowByName(c.name));
+        AppendParamWrite(op, ref, QString::fromLatin1(c.typed), p.Image, dsp, 0, QLatin1Char('.'),
+                         backup);
+        EXPECT_EQ(op.Len, NeedsAccessKey(ref) ? 3 : 1);
+        op.Launch();
+        ASSERT_TRUE(WaitIdle(op));
+        for (int e = 0; e < op.Len; ++e) EXPECT_EQ(op.Result[static_cast<std::size_t>(e)], 0) << e;
+        op.Busy = 0;
+        EXPECT_EQ(sim.Command(QStringLiteral("get ") + QLatin1String(c.name)),
+                  QLatin1String(c.device));
+        EXPECT_EQ(sim.Command(QStringLiteral("getw 201")), QStringLiteral("ok 0"));
+    }
 }
 
 }  // namespace

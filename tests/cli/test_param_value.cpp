@@ -1,7 +1,7 @@
 // One parameter by name on the command line: finding it (with close names for a typo), the
 // text of its value as the pages show it, the parse of a typed value into register words or
 // module bytes, and who may write it.
-#include "cli/param_value.h"
+#include "pages/param_value.h"
 
 #include "base/user_error.h"
 #include "model/register_ids.h"

@@ -1,4 +1,4 @@
-#include "cli/param_value.h"
+#include "pages/param_value.h"
 
 #include "base/user_error.h"
 #include "model/register_ids.h"
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <tuple>
 
-namespace tarvix::cli {
+namespace tarvix {
 namespace {
 
 std::size_t At(int i) { return static_cast<std::size_t>(i); }
@@ -401,4 +401,4 @@ int UnitRowOf(const ParamRef& p) {
     return kNoRow;
 }
 
-}  // namespace tarvix::cli
+}  // namespace tarvix

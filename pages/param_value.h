@@ -1,7 +1,7 @@
-// One parameter of the table as the command line handles it: found by its name, where its
-// value lives (registers or the measuring module), the menu that names its values, its text
-// as the configuration pages show it and the parse of a typed value, with the catalogue's
-// format and menu and the pages' conversions.
+// One parameter of the table on its own, as the command line and the single-parameter page
+// handle it: found by its name, where its value lives (registers or the measuring module),
+// the menu that names its values, its text as the configuration pages show it and the parse
+// of a typed value, with the catalogue's format and menu and the pages' conversions.
 #pragma once
 
 #include "model/param_table.h"
@@ -18,7 +18,7 @@
 #include <optional>
 #include <vector>
 
-namespace tarvix::cli {
+namespace tarvix {
 
 enum class ValueKind : std::uint8_t { Word, Float, Dsp };
 
@@ -111,4 +111,4 @@ ParsedInput ParseValue(const ParamRef& p, const QString& text, RegisterImage& im
 // values, the totalisers' sums); kNoRow otherwise.
 int UnitRowOf(const ParamRef& p);
 
-}  // namespace tarvix::cli
+}  // namespace tarvix
