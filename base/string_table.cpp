@@ -224,6 +224,14 @@ constexpr Entry kStrings[] = {
     {4306, QT_TRANSLATE_NOOP("Strings", "в папке данных пользователя")},
     {4307, QT_TRANSLATE_NOOP("Strings", "собрана не из репозитория git")},
     {4310, QT_TRANSLATE_NOOP("Strings", "[файл длиннее %1 МБ: показано его начало]")},
+    //: received %1
+    {4500, QT_TRANSLATE_NOOP("Strings", "получено %1")},
+    //: not received
+    {4501, QT_TRANSLATE_NOOP("Strings", "не получено")},
+    //: No answer since %1
+    {4502, QT_TRANSLATE_NOOP("Strings", "Нет ответа с %1")},
+    //: Values not written: %1 of %2 — %3
+    {4503, QT_TRANSLATE_NOOP("Strings", "Не записано значений: %1 из %2 — %3")},
 };
 
 const Entry* Find(int n) {

@@ -183,6 +183,11 @@ enum StrId : int {
     kStrUserDataFolder = 4306,  // ... or in the user's application data
     kStrNoCommit = 4307,        // built outside a git checkout
     kStrJournalViewCut = 4310,  // %1 megabytes: a longer journal file shows its beginning
+    // Stale values and a save the device did not take.
+    kStrReceivedAt = 4500,      // %1 hh:mm:ss: the tool tip of a greyed value
+    kStrNeverReceived = 4501,   // ... of a greyed value that never arrived
+    kStrNoAnswerSince = 4502,   // %1 hh:mm:ss of the last good answer (status bar)
+    kStrSaveNotWritten = 4503,  // %1 of %2 values not written, %3 why the first was refused
 };
 
 // The text of string n in the current language; empty for a number the table lacks.
