@@ -20,6 +20,9 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <algorithm>
+#include <tuple>
+
 namespace tarvix {
 namespace {
 
