@@ -13,6 +13,8 @@
 #include "pages/value_service.h"
 #include "session/config_file_mode.h"
 #include "session/program.h"
+#include "session/save_outcome.h"
+#include "session/value_freshness.h"
 #include "tools/form_cur_calibr.h"
 #include "tools/grid_files.h"
 #include "tools/live_values.h"
@@ -218,6 +220,9 @@ void TForm1::FormShow() {
     InstallStatusHooks();
     InstallLiveHooks();
     InstallCorioPage();
+    InstallKeyboardNavigation();
+    InstallFreshness();
+    InstallSaveOutcome();
     SetTreeCaptions(p_.LangIndex);
     PruneTree();
     SelectNode(0);

@@ -43,6 +43,8 @@ class TFormLogFiles;
 class UnitRules;
 class GridFiles;
 class LiveValues;
+class ValueFreshness;
+class SaveOutcome;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
 // members do nothing.
@@ -196,6 +198,17 @@ class TForm1 : public QMainWindow {
     // Sends the switch-off the wizard could not deliver, once the device answers again.
     void RetryLeaveSimulation(bool failuresInCycle);
     void InstallIndicatorLog();
+    // Arrow keys, Home/End and type-ahead open the node they stop on after a short pause;
+    // Enter at once.
+    void InstallKeyboardNavigation();
+    // Values and indicator fields the device has not refreshed are greyed, with the time
+    // they were received; a silent device is named in the status bar.
+    void InstallFreshness();
+    void ShowFreshness();
+    // A save the device did not take is named beside "Записать изменения?" until the user's
+    // next action.
+    void InstallSaveOutcome();
+    void ClearSaveFailure();
     // One line of the indicator log (while it is on) from the labels this poll showed.
     void WriteIndicatorLogLine();
     // "Папка логов индикатора...": the day files of the indicator log in the file manager.
@@ -236,6 +249,14 @@ class TForm1 : public QMainWindow {
     int rememberedNode_ = 0;
     QTreeWidgetItem* nodeToExpand_ = nullptr;
     bool expandingDetached_ = false;
+    QTimer* keyOpenTimer_ = nullptr;  // the pause before a node reached by keys is opened
+    bool keyMoving_ = false;          // the tree is handling a key press
+    std::unique_ptr<ValueFreshness> freshness_;
+    QTimer* freshnessTimer_ = nullptr;
+    QLabel* noAnswer_ = nullptr;  // the status bar's "Нет ответа с ..."
+    std::unique_ptr<SaveOutcome> saveOutcome_;
+    bool saveWatched_ = false;  // a save started with "Да" is running
+    QLabel* saveFailure_ = nullptr;
 };
 
 }  // namespace tarvix

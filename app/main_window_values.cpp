@@ -74,6 +74,7 @@ QWidget* TForm1::PageWidget(int page) const {
 void TForm1::AnyEditChange(QWidget* sender) {
     // Values shown by the distribution are not the user's changes.
     if (p_.Distributing) return;
+    ClearSaveFailure();
     SetControlTag(sender, 1);
     EnableSaveCancel(true, false);
 }

@@ -250,6 +250,14 @@ constexpr Entry kStrings[] = {
     //: Parameters written: %1 of %2.
     {4467, QT_TRANSLATE_NOOP("Strings", "Записано параметров: %1 из %2.")},
     {4520, QT_TRANSLATE_NOOP("Strings", "Не удалось показать папку %1")},
+    //: received %1
+    {4500, QT_TRANSLATE_NOOP("Strings", "получено %1")},
+    //: not received
+    {4501, QT_TRANSLATE_NOOP("Strings", "не получено")},
+    //: No answer since %1
+    {4502, QT_TRANSLATE_NOOP("Strings", "Нет ответа с %1")},
+    //: Values not written: %1 of %2 — %3
+    {4503, QT_TRANSLATE_NOOP("Strings", "Не записано значений: %1 из %2 — %3")},
 };
 
 const Entry* Find(int n) {

@@ -198,6 +198,11 @@ enum StrId : int {
     kStrDspDumpNothingSent = 4466,  // appended to a refusal: the module was not touched
     kStrDspDumpWritten = 4467,      // %1 of %2 parameters written before a write stopped
     kStrFolderNotShown = 4520,      // %1 a folder no file manager could show
+    // Stale values and a save the device did not take.
+    kStrReceivedAt = 4500,      // %1 hh:mm:ss: the tool tip of a greyed value
+    kStrNeverReceived = 4501,   // ... of a greyed value that never arrived
+    kStrNoAnswerSince = 4502,   // %1 hh:mm:ss of the last good answer (status bar)
+    kStrSaveNotWritten = 4503,  // %1 of %2 values not written, %3 why the first was refused
 };
 
 // The text of string n in the current language; empty for a number the table lacks.

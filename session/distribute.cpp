@@ -106,6 +106,7 @@ int DistributeResults(Program& p, ModbusList& L, const DistributeHooks& h) {
                 EntryName(L, e) + QStringLiteral(" - ") + ResultText(L.Result[At(e)]),
                 kJournalError);
             ++failed;
+            if (h.EntryFailed) h.EntryFailed(L, e);
         } else if (func == kFnWriteHolding) {
             p.Log.WriteJournal(EntryName(L, e) + QStringLiteral(" - ") +
                                    Str(online ? kStrWrittenToDevice : kStrWrittenToFile),

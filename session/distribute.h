@@ -25,6 +25,8 @@ struct DistributeHooks {
     std::function<void(int n, const QByteArray& bytes)> DspValueArrived;
     // The six ADC codes arrived.
     std::function<void(const std::array<std::int32_t, 6>& codes)> AdcCodesArrived;
+    // Entry e of L failed (its result is not kResultOk); called after its journal line.
+    std::function<void(const ModbusList& L, int e)> EntryFailed;
     // Refreshes after a function-3 list, one call per set flag, in the order
     // 0x0001, 0x0400, 0x0200, 0x0040, 0x0008, 0x0080, 0x0800, 0x1000.
     std::function<void(std::uint16_t flag)> Refresh;

@@ -20,9 +20,11 @@
 #include "tools/form_log_files.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -96,6 +98,38 @@ int main(int argc, char** argv) {
         QTest::qWait(1500);
         form->grab().save(out + QLatin1Char('/') + QString::fromLatin1(s.file) +
                           QStringLiteral(".png"));
+    }
+    // The main variables while the device is silent: values and indicator greyed, "Нет
+    // ответа с ..." in the status bar. Then a save the write lock refused, named beside the
+    // buttons.
+    {
+        form->SelectNode(6);
+        form->OpenSelectedNode();
+        if (!QTest::qWaitFor([&] { return form->ActivePage() == 6 && p.Lists->OpList.Idle(); },
+                             10000))
+            std::fprintf(stderr, "main variables not shown\n");
+        sim.Command(QStringLiteral("silent on"));
+        QTest::qWait(3500);
+        form->grab().save(out + QStringLiteral("/page_stale_values.png"));
+        sim.Command(QStringLiteral("silent off"));
+        QTest::qWait(2500);
+        form->SelectNode(11);  // "Сумматор 1"
+        form->OpenSelectedNode();
+        if (!QTest::qWaitFor([&] { return form->ActivePage() == 11 && p.Lists->OpList.Idle(); },
+                             10000))
+            std::fprintf(stderr, "totaliser 1 not shown\n");
+        sim.Command(QStringLiteral("switch write on"));
+        auto* combo = form->findChild<QComboBox*>(QStringLiteral("ComboSumMode1"));
+        const int wanted = combo->currentIndex() == 1 ? 2 : 1;
+        combo->setCurrentIndex(wanted);
+        Q_EMIT combo->activated(wanted);
+        form->findChild<QPushButton*>(QStringLiteral("ButtonSave"))->click();
+        auto* failure = form->findChild<QLabel*>(QStringLiteral("LabelSaveFailure"));
+        if (!QTest::qWaitFor([&] { return failure->isVisible() && p.Lists->OpList.Idle(); }, 10000))
+            std::fprintf(stderr, "save failure not shown\n");
+        QTest::qWait(1000);
+        form->grab().save(out + QStringLiteral("/page_save_failed.png"));
+        sim.Command(QStringLiteral("switch write off"));
     }
     // The Errors page with messages of each type held by the device.
     for (const char* notice : {"1 0x8000", "2 0x2001", "3 0x4000", "4 0x1005"})
