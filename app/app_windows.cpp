@@ -23,8 +23,8 @@ std::unique_ptr<TForm1> CreateMainWindows(Program& program) {
     auto* formats =
         new TFormFormats(program, owner->Values(), owner->Connection().Distribution(), owner);
     auto* connecting = new TFormConnecting(owner);
-    new PlaceholderDialog(QStringLiteral("TFormDspRegDump"), QStringLiteral("Дамп DspEeprom"),
-                          owner);
+    new PlaceholderDialog(QStringLiteral("TFormDspRegDump"),
+                          QT_TRANSLATE_NOOP("PlaceholderDialog", "Дамп DspEeprom"), owner);
     form->SetDialogs(setupCom, connecting);
     form->SetToolDialogs(regDump);
     form->SetCalibrationDialog(curCalibr);

@@ -10,7 +10,14 @@ namespace tarvix {
 class PlaceholderDialog : public QDialog {
     Q_OBJECT
   public:
-    PlaceholderDialog(const QString& objectName, const QString& caption, QWidget* parent);
+    // caption: the Russian source text, marked for lupdate in context "PlaceholderDialog".
+    PlaceholderDialog(const QString& objectName, const char* caption, QWidget* parent);
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    const char* caption_;
 };
 
 }  // namespace tarvix

@@ -42,6 +42,7 @@ class TFormLogFiles;
 class UnitRules;
 class GridFiles;
 class LiveValues;
+class LanguageModule;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
 // members do nothing.
@@ -78,6 +79,10 @@ class TForm1 : public QMainWindow {
     // The grid file routines and their dialogs; the live values and charts pages.
     GridFiles& Grids() { return *grids_; }
     LiveValues& Live() { return *live_; }
+    // The texts' language: "Русский" and "English" (MenuRussian, MenuEnglish) run
+    // MenuEnglishClick; the module is also where a test puts a language module of its own.
+    void MenuEnglishClick(QAction* sender);
+    LanguageModule& Language() { return *language_; }
 
     // The user's connection commands ("Режим" and "Настройки" menus).
     void GoOnline();
@@ -143,6 +148,7 @@ class TForm1 : public QMainWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void BuildMenus();
@@ -189,8 +195,16 @@ class TForm1 : public QMainWindow {
     void InstallIndicatorLog();
     // One line of the indicator log (while it is on) from the labels this poll showed.
     void WriteIndicatorLogLine();
+    // The texts the window builds in code, again in the current language.
+    void RetranslateShell();
+    // The captions, values and table headers of the pages in the language just selected.
+    void ReshowPages();
+    // The parameter captions and tool tips of every page from the parameter table.
+    void RetitlePages();
 
     Program& p_;
+    // Before ui_: the windows are built in the language of the start.
+    std::unique_ptr<LanguageModule> language_;
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<ConnectionController> connection_;
     std::unique_ptr<Descriptors> descriptors_;

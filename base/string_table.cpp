@@ -224,6 +224,12 @@ constexpr Entry kStrings[] = {
     {4306, QT_TRANSLATE_NOOP("Strings", "в папке данных пользователя")},
     {4307, QT_TRANSLATE_NOOP("Strings", "собрана не из репозитория git")},
     {4310, QT_TRANSLATE_NOOP("Strings", "[файл длиннее %1 МБ: показано его начало]")},
+    {4480, QT_TRANSLATE_NOOP("Strings",
+                             "Языковой модуль %1 отсутствует или поврежден: язык окон не изменен")},
+    {4481, QT_TRANSLATE_NOOP("Strings", "Неизвестный язык в файле настроек (%1): выбран русский")},
+    //: The language code of the system's message catalogues (/usr/share/locale/<code>) in
+    //: this language, for the system's error texts; "en" takes the system's own English.
+    {4482, QT_TRANSLATE_NOOP("Strings", "ru")},
 };
 
 const Entry* Find(int n) {

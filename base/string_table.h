@@ -183,6 +183,10 @@ enum StrId : int {
     kStrUserDataFolder = 4306,  // ... or in the user's application data
     kStrNoCommit = 4307,        // built outside a git checkout
     kStrJournalViewCut = 4310,  // %1 megabytes: a longer journal file shows its beginning
+    // The language: the English module cannot be used, the settings name no language.
+    kStrLanguageModuleUnusable = 4480,  // %1 the module's file
+    kStrLanguageIndexInvalid = 4481,    // %1 the stored value
+    kStrSystemMessageLanguage = 4482,   // the system's message catalogue of this language
 };
 
 // The text of string n in the current language; empty for a number the table lacks.

@@ -978,6 +978,13 @@
     </message>
 </context>
 <context>
+    <name>PlaceholderDialog</name>
+    <message>
+        <source>Дамп DspEeprom</source>
+        <translation>DspEeprom dump</translation>
+    </message>
+</context>
+<context>
     <name>Strings</name>
     <message>
         <source>Сервисная программа Сортан Квирон</source>
@@ -1638,6 +1645,19 @@ Check that the FRAM write jumper is fitted</translation>
         <source>[файл длиннее %1 МБ: показано его начало]</source>
         <translation>[file longer than %1 MB: its beginning is shown]</translation>
     </message>
+    <message>
+        <source>Языковой модуль %1 отсутствует или поврежден: язык окон не изменен</source>
+        <translation>The language module %1 is missing or damaged: the window language is unchanged</translation>
+    </message>
+    <message>
+        <source>Неизвестный язык в файле настроек (%1): выбран русский</source>
+        <translation>Unknown language in the settings file (%1): Russian selected</translation>
+    </message>
+    <message>
+        <source>ru</source>
+        <extracomment>The language code of the system&apos;s message catalogues (/usr/share/locale/&lt;code&gt;) in this language, for the system&apos;s error texts; &quot;en&quot; takes the system&apos;s own English.</extracomment>
+        <translation>en</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -2092,6 +2112,14 @@ Create it?</translation>
     <message>
         <source>Из файла в расходомер</source>
         <translation>From file to flowmeter</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ожидание</source>
+        <translation>idle</translation>
     </message>
 </context>
 <context>
