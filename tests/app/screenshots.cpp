@@ -18,6 +18,7 @@
 #include "tools/form_cur_calibr.h"
 #include "tools/form_log_files.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDate>
 #include <QDir>
@@ -288,6 +289,18 @@ int main(int argc, char** argv) {
         wait([&] { return form->ActivePage() == tarvix::kPageTargetFluid; }, "fluid page");
         QTest::qWait(1500);
         form->grab().save(out + QStringLiteral("/page_target_fluid.png"));
+    }
+    // The main window in English on a configuration page, its parent node expanded.
+    if (auto* english = form->findChild<QAction*>(QStringLiteral("MenuEnglish"))) {
+        english->trigger();
+        form->SelectNode(31);  // "System configuration"
+        form->OpenSelectedNode();
+        if (!QTest::qWaitFor([&] { return form->ActivePage() == tarvix::NodePage(31, p.Image); },
+                             10000))
+            std::fprintf(stderr, "page of node 31 not shown in English\n");
+        QTest::qWait(2500);
+        form->grab().save(out + QStringLiteral("/main_window_english.png"));
+        form->findChild<QAction*>(QStringLiteral("MenuRussian"))->trigger();
     }
     form->close();
     return 0;
