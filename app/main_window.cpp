@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "app/language_module.h"
 #include "app/navigation.h"
 #include "base/string_table.h"
 #include "base/user_error.h"
@@ -33,7 +34,10 @@
 namespace tarvix {
 
 TForm1::TForm1(Program& program, QWidget* parent)
-    : QMainWindow(parent), p_(program), ui_(std::make_unique<Ui::TForm1>()) {
+    : QMainWindow(parent),
+      p_(program),
+      language_(SelectStartLanguage(program)),
+      ui_(std::make_unique<Ui::TForm1>()) {
     ui_->setupUi(this);
     message_ = &ShowProgramMessage;
     inputBox_ = [](QWidget* owner, const QString& prompt, const QString& def) {
@@ -56,8 +60,6 @@ TForm1::TForm1(Program& program, QWidget* parent)
     BuildTree();
     grids_ = std::make_unique<GridFiles>(p_.Folder);
 
-    p_.LangIndex =
-        p_.Settings.ReadInteger(QStringLiteral("Languages"), QStringLiteral("Selected"), 0);
     (p_.LangIndex == 1 ? ui_->MenuEnglish : ui_->MenuRussian)->setChecked(true);
     // The measuring module's EEPROM dump is a service function.
     ui_->MenuDspEeprom->setVisible(AccessLevel < 3);
@@ -71,6 +73,9 @@ TForm1::TForm1(Program& program, QWidget* parent)
     });
     ui_->SplitterLog->setStretchFactor(0, 1);
     ui_->SplitterLog->setStretchFactor(1, 0);
+    // The window was built in the language of the start; the change events the selection of
+    // its texts posted have nothing left to do.
+    QCoreApplication::removePostedEvents(this, QEvent::LanguageChange);
 }
 
 TForm1::~TForm1() {
@@ -93,7 +98,10 @@ void TForm1::BuildMenus() {
     auto* levels = new QActionGroup(this);
     for (QAction* a : {ui_->MenuAll, ui_->MenuErrors, ui_->MenuNone}) levels->addAction(a);
     auto* languages = new QActionGroup(this);
-    for (QAction* a : {ui_->MenuRussian, ui_->MenuEnglish}) languages->addAction(a);
+    for (QAction* a : {ui_->MenuRussian, ui_->MenuEnglish}) {
+        languages->addAction(a);
+        connect(a, &QAction::triggered, this, [this, a] { MenuEnglishClick(a); });
+    }
 
     // The mode items show the mode; only the commands move the check mark, so a click first
     // puts the mark back where it was and then runs the command.
@@ -142,9 +150,13 @@ void TForm1::BuildStatusBar() {
     labelLost_ = new QLabel(QStringLiteral("0"), this);
     labelLost_->setObjectName(QStringLiteral("LabelLost"));
     labelLost_->setToolTip(tr("Неудачных обменов с расходомером"));
-    ui_->StatusBar1->addPermanentWidget(new QLabel(tr("Обменов:"), this));
+    auto* exchanges = new QLabel(tr("Обменов:"), this);
+    exchanges->setObjectName(QStringLiteral("LabelExchanges"));
+    ui_->StatusBar1->addPermanentWidget(exchanges);
     ui_->StatusBar1->addPermanentWidget(labelGot_);
-    ui_->StatusBar1->addPermanentWidget(new QLabel(tr("ошибок:"), this));
+    auto* errors = new QLabel(tr("ошибок:"), this);
+    errors->setObjectName(QStringLiteral("LabelExchangeErrors"));
+    ui_->StatusBar1->addPermanentWidget(errors);
     ui_->StatusBar1->addPermanentWidget(labelLost_);
 }
 
@@ -212,10 +224,12 @@ void TForm1::FormShow() {
     SetStatus(0, p_.Com.PortName);
     p_.Log.SetJournalFilter(kFilterAll);
     ui_->MenuAll->setChecked(true);
+    if (!language_->StartNote.isEmpty()) p_.Log.WriteJournal(language_->StartNote, kJournalError);
     descriptors_->Build(p_.LangIndex);
     // The user's display formats replace the catalogue's before the combos show values.
     LoadValueFormats(p_.Settings, *descriptors_);
     descriptors_->FillCombos();
+    RetitlePages();
     InstallPageHooks();
     InstallStatusHooks();
     InstallLiveHooks();

@@ -45,6 +45,7 @@ class GridFiles;
 class LiveValues;
 class ValueFreshness;
 class SaveOutcome;
+class LanguageModule;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
 // members do nothing.
@@ -81,6 +82,10 @@ class TForm1 : public QMainWindow {
     // The grid file routines and their dialogs; the live values and charts pages.
     GridFiles& Grids() { return *grids_; }
     LiveValues& Live() { return *live_; }
+    // The texts' language: "Русский" and "English" (MenuRussian, MenuEnglish) run
+    // MenuEnglishClick; the module is also where a test puts a language module of its own.
+    void MenuEnglishClick(QAction* sender);
+    LanguageModule& Language() { return *language_; }
 
     // The user's connection commands ("Режим" and "Настройки" menus).
     void GoOnline();
@@ -152,6 +157,7 @@ class TForm1 : public QMainWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void BuildMenus();
@@ -213,8 +219,16 @@ class TForm1 : public QMainWindow {
     void WriteIndicatorLogLine();
     // "Папка логов индикатора...": the day files of the indicator log in the file manager.
     void ShowIndicatorLogFolder();
+    // The texts the window builds in code, again in the current language.
+    void RetranslateShell();
+    // The captions, values and table headers of the pages in the language just selected.
+    void ReshowPages();
+    // The parameter captions and tool tips of every page from the parameter table.
+    void RetitlePages();
 
     Program& p_;
+    // Before ui_: the windows are built in the language of the start.
+    std::unique_ptr<LanguageModule> language_;
     std::unique_ptr<Ui::TForm1> ui_;
     std::unique_ptr<ConnectionController> connection_;
     std::unique_ptr<Descriptors> descriptors_;

@@ -258,6 +258,12 @@ constexpr Entry kStrings[] = {
     {4502, QT_TRANSLATE_NOOP("Strings", "Нет ответа с %1")},
     //: Values not written: %1 of %2 — %3
     {4503, QT_TRANSLATE_NOOP("Strings", "Не записано значений: %1 из %2 — %3")},
+    {4480, QT_TRANSLATE_NOOP("Strings",
+                             "Языковой модуль %1 отсутствует или поврежден: язык окон не изменен")},
+    {4481, QT_TRANSLATE_NOOP("Strings", "Неизвестный язык в файле настроек (%1): выбран русский")},
+    //: The language code of the system's message catalogues (/usr/share/locale/<code>) in
+    //: this language, for the system's error texts; "en" takes the system's own English.
+    {4482, QT_TRANSLATE_NOOP("Strings", "ru")},
 };
 
 const Entry* Find(int n) {

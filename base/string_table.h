@@ -203,6 +203,10 @@ enum StrId : int {
     kStrNeverReceived = 4501,   // ... of a greyed value that never arrived
     kStrNoAnswerSince = 4502,   // %1 hh:mm:ss of the last good answer (status bar)
     kStrSaveNotWritten = 4503,  // %1 of %2 values not written, %3 why the first was refused
+    // The language: the English module cannot be used, the settings name no language.
+    kStrLanguageModuleUnusable = 4480,  // %1 the module's file
+    kStrLanguageIndexInvalid = 4481,    // %1 the stored value
+    kStrSystemMessageLanguage = 4482,   // the system's message catalogue of this language
 };
 
 // The text of string n in the current language; empty for a number the table lacks.

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
@@ -49,6 +50,13 @@ void TFormAbout::showEvent(QShowEvent* event) {
     ui_->LabelSettings->setText(
         SettingsPlace(p_.Settings.FileName(), QCoreApplication::applicationDirPath()));
     QDialog::showEvent(event);
+}
+
+void TFormAbout::changeEvent(QEvent* event) {
+    // The language is switched from the main window while this modal dialog is closed; what
+    // it shows at run time is set again when it opens.
+    if (event->type() == QEvent::LanguageChange) ui_->retranslateUi(this);
+    QDialog::changeEvent(event);
 }
 
 }  // namespace tarvix

@@ -30,6 +30,7 @@ class TFormAbout : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     Program& p_;

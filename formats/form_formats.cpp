@@ -12,6 +12,7 @@
 #include "session/program.h"
 #include "ui_form_formats.h"
 
+#include <QEvent>
 #include <QListWidgetItem>
 
 namespace tarvix {
@@ -164,6 +165,13 @@ void TFormFormats::ButtonCurValClick() {
         type == kTypeFloat
             ? GeneralFloatText(p_.Image.ReadFloat(id), descriptors_.DecimalSeparator())
             : QString::number(p_.Image.ModbusRegs[static_cast<std::size_t>(id)]));
+}
+
+void TFormFormats::changeEvent(QEvent* event) {
+    // The language is switched from the main window while this modal dialog is closed; what
+    // it shows at run time is set again when it opens.
+    if (event->type() == QEvent::LanguageChange) ui_->retranslateUi(this);
+    QDialog::changeEvent(event);
 }
 
 }  // namespace tarvix

@@ -41,6 +41,7 @@ class TFormFormats : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     int SelectedRow() const;

@@ -1,6 +1,7 @@
 #include "port_problem.h"
 
 #include "base/string_table.h"
+#include "base/system_error.h"
 
 #include <QFile>
 
@@ -140,7 +141,7 @@ PortProblem ClassifyPortError(int error, const QString& path) {
 bool IsLineLostError(int error) { return error == EIO || error == ENODEV || error == ENXIO; }
 
 QString PortProblemText(const PortProblem& p) {
-    const QString system = QString::fromLocal8Bit(std::strerror(p.error));
+    const QString system = SystemErrorText(p.error);
     switch (p.kind) {
         case PortProblemKind::None:
             return {};

@@ -1,5 +1,6 @@
 #include "serial_posix.h"
 
+#include "base/system_error.h"
 #include "link/com_setup.h"
 #include "link/port_problem.h"
 #include "link/serial_baud_linux.h"
@@ -28,7 +29,7 @@ int ElapsedMs(Clock::time_point since) {
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
 }
 
-QString ErrnoText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+QString ErrnoText(int err) { return SystemErrorText(err); }
 
 bool WaitWritable(int fd, int ms) {
     pollfd p{fd, POLLOUT, 0};

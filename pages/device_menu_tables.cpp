@@ -255,8 +255,8 @@ constexpr const char* kTotalizerMenu[] = {
 constexpr const char* kFormatVariable[] = {
     "ФОРМАТ ПЕРЕМЕНН.", "1.Назад", "2. ХХХХХХХ", "3. ХХХХХХ.Х", "4. ХХХХХ.ХХ", "5. ХХХХ.ХХХ",
     "6. ХХХ.ХХХХ", "7. ХХ.ХХХХХ", "8. Х.ХХХХХХ",
-    "FORMAT VARIABLE", "1.Exit", "2. ХХХХХХХ", "3. ХХХХХХ.Х", "4. ХХХХХ.ХХ", "5. ХХХХ.ХХХ",
-    "6. ХХХ.ХХХХ", "7. ХХ.ХХХХХ", "8. Х.ХХХХХХ",
+    "FORMAT VARIABLE", "1.Exit", "2. XXXXXXX", "3. XXXXXX.X", "4. XXXXX.XX", "5. XXXX.XXX",
+    "6. XXX.XXXX", "7. XX.XXXXX", "8. X.XXXXXX",
 };
 
 // Direction a totaliser counts.

@@ -96,6 +96,12 @@ void PointTablePages::SetHeaders() {
         for (int c = 0; c < texts.size() && c < grid->columnCount(); ++c) {
             if (QTableWidgetItem* h = grid->horizontalHeaderItem(c)) h->setText(texts[c]);
         }
+        // The row numbers too: on a language change QUiLoader's watcher empties the cells a
+        // form marks as not to be translated, and the numbers are such cells.
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            if (QTableWidgetItem* number = grid->item(r, 0))
+                number->setText(QString::number(r + 1));
+        }
     };
     set(pwl_, {Str(kStrEventNumber), Str(kStrGridFlow), Str(kStrGridCorrection)});
     const QStringList density{Str(kStrEventNumber), QStringLiteral("t, °C"),

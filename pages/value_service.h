@@ -69,6 +69,9 @@ class Descriptors {
     void ControlToRegister(int mr);
     void ControlToDsp(int n);
     void FillCombos();
+    // Shows again, in the language of the last Build, the values the labels show (a label
+    // still empty stays empty); inputs keep what the user typed.
+    void ReshowLabels();
 
     // Runs the named after-display handler (installed by the pages that own them).
     std::function<void(OnShow handler, int mr)> RunHandler;

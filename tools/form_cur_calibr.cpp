@@ -9,6 +9,7 @@
 #include "tools/calibration_report_pdf.h"
 #include "ui_form_cur_calibr.h"
 
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHideEvent>
@@ -336,6 +337,13 @@ void TFormCurCalibr::OfferReport() {
             return;
         }
     }
+}
+
+void TFormCurCalibr::changeEvent(QEvent* event) {
+    // The language is switched from the main window while this modal dialog is closed; what
+    // it shows at run time is set again when it opens.
+    if (event->type() == QEvent::LanguageChange) ui_->retranslateUi(this);
+    QDialog::changeEvent(event);
 }
 
 }  // namespace tarvix

@@ -59,6 +59,7 @@ class TFormCurCalibr : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   public Q_SLOTS:

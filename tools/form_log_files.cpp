@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -73,6 +74,13 @@ void TFormLogFiles::FileListBox1Click() {
     } catch (const UserError& e) {
         message_(this, e.message());
     }
+}
+
+void TFormLogFiles::changeEvent(QEvent* event) {
+    // The language is switched from the main window while this modal dialog is closed; what
+    // it shows at run time is set again when it opens.
+    if (event->type() == QEvent::LanguageChange) ui_->retranslateUi(this);
+    QDialog::changeEvent(event);
 }
 
 }  // namespace tarvix

@@ -31,6 +31,7 @@ class TFormLogFiles : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     Program& p_;

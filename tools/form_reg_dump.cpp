@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QDate>
+#include <QEvent>
 #include <QFileDialog>
 
 namespace tarvix {
@@ -236,6 +237,13 @@ void TFormRegDump::closeEvent(QCloseEvent* event) {
         return;
     }
     QDialog::closeEvent(event);
+}
+
+void TFormRegDump::changeEvent(QEvent* event) {
+    // The language is switched from the main window while this modal dialog is closed; what
+    // it shows at run time is set again when it opens.
+    if (event->type() == QEvent::LanguageChange) ui_->retranslateUi(this);
+    QDialog::changeEvent(event);
 }
 
 }  // namespace tarvix

@@ -83,6 +83,13 @@ LiveValues::~LiveValues() = default;
 void LiveValues::SetTexts() {
     table_.SetTimeCaption(Str(kStrTimeColumn));
     charts_->SetTitles();
+    if (!grid_) return;
+    for (QAction* a : grid_->actions()) {
+        if (a->objectName() == QLatin1String("ActionLiveToBuffer"))
+            a->setText(tr("Копировать в буфер"));
+        else if (a->objectName() == QLatin1String("ActionLiveClear"))
+            a->setText(tr("Очистить"));
+    }
 }
 
 void LiveValues::AppendRequests(ModbusList& L) const {

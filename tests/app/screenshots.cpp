@@ -19,6 +19,7 @@
 #include "tools/form_dsp_eeprom.h"
 #include "tools/form_log_files.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
@@ -355,6 +356,18 @@ int main(int argc, char** argv) {
         }
         QTest::qWait(1500);
         form->grab().save(out + QStringLiteral("/page_single_parameter.png"));
+    }
+    // The main window in English on a configuration page, its parent node expanded.
+    if (auto* english = form->findChild<QAction*>(QStringLiteral("MenuEnglish"))) {
+        english->trigger();
+        form->SelectNode(31);  // "System configuration"
+        form->OpenSelectedNode();
+        if (!QTest::qWaitFor([&] { return form->ActivePage() == tarvix::NodePage(31, p.Image); },
+                             10000))
+            std::fprintf(stderr, "page of node 31 not shown in English\n");
+        QTest::qWait(2500);
+        form->grab().save(out + QStringLiteral("/main_window_english.png"));
+        form->findChild<QAction*>(QStringLiteral("MenuRussian"))->trigger();
     }
     form->close();
     return 0;
