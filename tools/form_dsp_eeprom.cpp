@@ -207,4 +207,11 @@ void TFormDspRegDump::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
+void TFormDspRegDump::changeEvent(QEvent* event) {
+    // The language is switched from the main window while this modal dialog is closed; the
+    // status it shows at run time is set again by the next transfer.
+    if (event->type() == QEvent::LanguageChange) ui_->retranslateUi(this);
+    QDialog::changeEvent(event);
+}
+
 }  // namespace tarvix

@@ -42,6 +42,7 @@ class TFormDspRegDump : public QDialog {
     QString Status() const;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;

@@ -978,13 +978,6 @@
     </message>
 </context>
 <context>
-    <name>PlaceholderDialog</name>
-    <message>
-        <source>Дамп DspEeprom</source>
-        <translation>DspEeprom dump</translation>
-    </message>
-</context>
-<context>
     <name>Strings</name>
     <message>
         <source>Сервисная программа Сортан Квирон</source>
@@ -1658,6 +1651,86 @@ Check that the FRAM write jumper is fitted</translation>
         <extracomment>The language code of the system&apos;s message catalogues (/usr/share/locale/&lt;code&gt;) in this language, for the system&apos;s error texts; &quot;en&quot; takes the system&apos;s own English.</extracomment>
         <translation>en</translation>
     </message>
+    <message>
+        <source>Только чтение</source>
+        <translation>Read only</translation>
+    </message>
+    <message>
+        <source>Чтение и запись</source>
+        <translation>Read and write</translation>
+    </message>
+    <message>
+        <source>Данный параметр предназначен только для чтения</source>
+        <translation>This parameter is read-only</translation>
+    </message>
+    <message>
+        <source>Параметры измерительного модуля в файле конфигурации не хранятся</source>
+        <translation>Measuring module parameters are not stored in the configuration file</translation>
+    </message>
+    <message>
+        <source>Файл %1 больше %2 КБ: это не дамп DspEeprom.</source>
+        <extracomment>File %1 is larger than %2 KB: it is no DspEeprom dump.</extracomment>
+        <translation>File %1 is larger than %2 KB: it is no DspEeprom dump.</translation>
+    </message>
+    <message>
+        <source>В файле нет параметра %1.</source>
+        <extracomment>The file has no parameter %1.</extracomment>
+        <translation>The file has no parameter %1.</translation>
+    </message>
+    <message>
+        <source>Параметр %1: «%2» — не число.</source>
+        <extracomment>Parameter %1: &quot;%2&quot; is not a number.</extracomment>
+        <translation>Parameter %1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>Параметр %1: значение %2 не помещается в %3 байта параметра.</source>
+        <extracomment>Parameter %1: the value %2 does not fit the parameter&apos;s %3 bytes.</extracomment>
+        <translation>Parameter %1: the value %2 does not fit the parameter&apos;s %3 bytes.</translation>
+    </message>
+    <message>
+        <source>Параметр %1: %2 — не дата изготовления (день, месяц, год 2000..2099).</source>
+        <extracomment>Parameter %1: %2 is no production date (day, month, year 2000..2099).</extracomment>
+        <translation>Parameter %1: %2 is no production date (day, month, year 2000..2099).</translation>
+    </message>
+    <message>
+        <source>Параметр %1: %2 — не число с плавающей точкой (NaN или бесконечность).</source>
+        <extracomment>Parameter %1: %2 is no floating-point number (NaN or infinity).</extracomment>
+        <translation>Parameter %1: %2 is no floating-point number (NaN or infinity).</translation>
+    </message>
+    <message>
+        <source>Измерительному модулю ничего не отправлено.</source>
+        <extracomment>Nothing was sent to the measuring module.</extracomment>
+        <translation>Nothing was sent to the measuring module.</translation>
+    </message>
+    <message>
+        <source>Записано параметров: %1 из %2.</source>
+        <extracomment>Parameters written: %1 of %2.</extracomment>
+        <translation>Parameters written: %1 of %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось показать папку %1</source>
+        <translation>Could not show the folder %1</translation>
+    </message>
+    <message>
+        <source>получено %1</source>
+        <extracomment>received %1</extracomment>
+        <translation>received %1</translation>
+    </message>
+    <message>
+        <source>не получено</source>
+        <extracomment>not received</extracomment>
+        <translation>not received</translation>
+    </message>
+    <message>
+        <source>Нет ответа с %1</source>
+        <extracomment>No answer since %1</extracomment>
+        <translation>No answer since %1</translation>
+    </message>
+    <message>
+        <source>Не записано значений: %1 из %2 — %3</source>
+        <extracomment>Values not written: %1 of %2 — %3</extracomment>
+        <translation>Values not written: %1 of %2 — %3</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1875,6 +1948,10 @@ Check that the FRAM write jumper is fitted</translation>
         <translation>The file %1 does not exist.
 Create it?</translation>
     </message>
+    <message>
+        <source>Папка логов индикатора...</source>
+        <translation>Indicator log folder...</translation>
+    </message>
 </context>
 <context>
     <name>TFormAbout</name>
@@ -2027,6 +2104,37 @@ Create it?</translation>
     <message>
         <source>Журнал операций обмена данными с расходомером</source>
         <translation>Log of the data exchange with the flowmeter</translation>
+    </message>
+</context>
+<context>
+    <name>TFormDspRegDump</name>
+    <message>
+        <source>FormDspRegDump</source>
+        <translation>FormDspRegDump</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Статус:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Текущий регистр:</source>
+        <translation>Current register:</translation>
+    </message>
+    <message>
+        <source>Счетчик попыток:</source>
+        <translation>Attempt counter:</translation>
+    </message>
+    <message>
+        <source>Из расходомера в файл</source>
+        <translation>From flowmeter to file</translation>
+    </message>
+    <message>
+        <source>Из файла в расходомер</source>
+        <translation>From file to flowmeter</translation>
     </message>
 </context>
 <context>
