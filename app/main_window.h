@@ -42,6 +42,7 @@ class TFormLogFiles;
 class UnitRules;
 class GridFiles;
 class LiveValues;
+class ParValsPage;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
 // members do nothing.
@@ -78,6 +79,8 @@ class TForm1 : public QMainWindow {
     // The grid file routines and their dialogs; the live values and charts pages.
     GridFiles& Grids() { return *grids_; }
     LiveValues& Live() { return *live_; }
+    // The register polling page.
+    ParValsPage& ParVals() { return *parVals_; }
 
     // The user's connection commands ("Режим" and "Настройки" menus).
     void GoOnline();
@@ -176,6 +179,7 @@ class TForm1 : public QMainWindow {
     void RefreshIndicatorFields();
     void InstallStatusHooks();
     void InstallLiveHooks();
+    void InstallPollingHooks();
     // Lamp, count and marks for a list with the errors or indicator flag; the message list
     // too for the errors flag.
     void ShowDeviceStatus(std::uint16_t flag);
@@ -197,6 +201,7 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<UnitRules> units_;
     std::unique_ptr<GridFiles> grids_;
     std::unique_ptr<LiveValues> live_;
+    std::unique_ptr<ParValsPage> parVals_;
     std::unique_ptr<PointTablePages> tables_;
     TableFileDialog tableFile_;
     QPointer<TFormSetupCom> setupCom_;
