@@ -12,6 +12,11 @@
 #include <algorithm>
 
 namespace tarvix {
+namespace {
+
+constexpr double kMinChartSpan = 10;  // points across the axis at the start
+
+}  // namespace
 
 ParValsChart::ParValsChart(QWidget& page) {
     chart_ = new QChart;
@@ -19,7 +24,7 @@ ParValsChart::ParValsChart(QWidget& page) {
     chart_->setMargins(QMargins(2, 2, 2, 2));
     xAxis_ = new QValueAxis(chart_);
     xAxis_->setLabelFormat(QStringLiteral("%d"));
-    xAxis_->setRange(0, kParValsChartPoints);
+    xAxis_->setRange(0, kMinChartSpan);
     chart_->addAxis(xAxis_, Qt::AlignBottom);
     const std::array<Qt::GlobalColor, 2> colors{Qt::red, Qt::blue};
     const std::array<Qt::Alignment, 2> sides{Qt::AlignLeft, Qt::AlignRight};
@@ -87,8 +92,9 @@ void ParValsChart::Show(Trace& t) {
         t.axis->setRange(values.min, values.max);
     double last = 0;
     for (const Trace& other : traces_) last = std::max(last, other.next);
+    // The axis grows with the points until it holds the whole window, then slides.
     const double first = std::max(0.0, last - kParValsChartPoints);
-    xAxis_->setRange(first, std::max(first + kParValsChartPoints, last));
+    xAxis_->setRange(first, std::max(first + kMinChartSpan, last - 1));
 }
 
 }  // namespace tarvix

@@ -17,8 +17,11 @@
 #include "tools/calibration_report_pdf.h"
 #include "tools/form_cur_calibr.h"
 #include "tools/form_log_files.h"
+#include "tools/par_vals_page.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -27,6 +30,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -288,6 +292,35 @@ int main(int argc, char** argv) {
         wait([&] { return form->ActivePage() == tarvix::kPageTargetFluid; }, "fluid page");
         QTest::qWait(1500);
         form->grab().save(out + QStringLiteral("/page_target_fluid.png"));
+    }
+    // The register polling page: six parameters of a flowing process as a table and as the
+    // chart (mass flow red on the left axis, density blue on the right).
+    {
+        sim.Command(QStringLiteral("freeze off"));
+        form->SelectNode(45);  // "Опрос регистров"
+        form->OpenSelectedNode();
+        if (!QTest::qWaitFor([&] { return form->ActivePage() == tarvix::NodePage(45, p.Image); },
+                             10000))
+            std::fprintf(stderr, "register polling page not shown\n");
+        auto& page = form->ParVals();
+        auto* all = form->findChild<QListWidget*>(QStringLiteral("ListAllRegs"));
+        for (const char* name :
+             {"MassFlow", "Density", "Temperature", "VolumeFlow", "FlowDamping", "UnitMassFlow"}) {
+            const auto found = all->findItems(QString::fromLatin1(name), Qt::MatchExactly);
+            if (found.isEmpty()) continue;
+            all->setCurrentItem(found.front());
+            page.AddParameter();
+        }
+        page.ApplyChanges();
+        form->findChild<QCheckBox*>(QStringLiteral("CheckBoxPoll"))->click();
+        form->resize(1180, 1060);  // the lists, the buttons and the table or chart at once
+        QTest::qWait(12000);
+        form->grab().save(out + QStringLiteral("/page_register_polling_table.png"));
+        form->findChild<QRadioButton*>(QStringLiteral("RadioButtonParValsCharts"))->click();
+        form->findChild<QComboBox*>(QStringLiteral("ComboBoxParValRed"))->setCurrentIndex(1);
+        form->findChild<QComboBox*>(QStringLiteral("ComboBoxParValBlue"))->setCurrentIndex(2);
+        QTest::qWait(3000);
+        form->grab().save(out + QStringLiteral("/page_register_polling_chart.png"));
     }
     form->close();
     return 0;

@@ -13,6 +13,7 @@
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
@@ -29,7 +30,7 @@ class TestRegisterPolling : public QObject {
     Q_OBJECT
 
     testing::WindowHarness w_;
-    static constexpr int kNodePolling = 46;
+    static constexpr int kNodePolling = 45;  // "Опрос регистров"
     // Three floats and three words; UnitMassFlow shows a menu item.
     const QStringList names_{u"FlowDamping"_s,   u"DensityDamping"_s, u"FixRefDensity"_s,
                              u"CalibrationYY"_s, u"SensorDiameter"_s, u"UnitMassFlow"_s};
@@ -247,6 +248,24 @@ class TestRegisterPolling : public QObject {
         QCOMPARE(LastRow()[2].toDouble() > 0, true);
         QCOMPARE(w_.Find<QListWidget>("ListSelected")->count(), 6);
         QCOMPARE(GridFileBytes(Table()), bytes);
+    }
+
+    void aRecordingWhoseFolderGoesStopsWithAMessage() {
+        w_.Form().GoOnline();
+        QVERIFY(
+            QTest::qWaitFor([&] { return w_.Form().StatusText(1) == Str(kStrConnected); }, 10000));
+        Click("ButtonUpdateMemoMb");
+        QDir().mkdir(w_.Folder() + u"/gone"_s);
+        recording_ = w_.Folder() + u"/gone/run.csv"_s;
+        Click("CheckBoxSaveParVals");
+        Click("CheckBoxPoll");
+        QVERIFY(WaitRows(1));
+        QVERIFY(QDir(w_.Folder() + u"/gone"_s).removeRecursively());
+        auto* save = w_.Find<QCheckBox>("CheckBoxSaveParVals");
+        QVERIFY(QTest::qWaitFor([&] { return !save->isChecked(); }, 15000));
+        QVERIFY(w_.Journalled(Str(kStrParValsFileError)));
+        // The table goes on.
+        QVERIFY(WaitRows(1));
     }
 };
 
