@@ -19,6 +19,7 @@
 #include "tools/form_cur_calibr.h"
 #include "tools/grid_files.h"
 #include "tools/live_values.h"
+#include "tools/par_vals_page.h"
 #include "ui_main_window.h"
 
 #include <QActionGroup>
@@ -237,6 +238,7 @@ void TForm1::FormShow() {
     InstallKeyboardNavigation();
     InstallFreshness();
     InstallSaveOutcome();
+    InstallPollingHooks();
     SetTreeCaptions(p_.LangIndex);
     PruneTree();
     SelectNode(0);

@@ -46,6 +46,7 @@ class LiveValues;
 class ValueFreshness;
 class SaveOutcome;
 class LanguageModule;
+class ParValsPage;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
 // members do nothing.
@@ -86,6 +87,8 @@ class TForm1 : public QMainWindow {
     // MenuEnglishClick; the module is also where a test puts a language module of its own.
     void MenuEnglishClick(QAction* sender);
     LanguageModule& Language() { return *language_; }
+    // The register polling page.
+    ParValsPage& ParVals() { return *parVals_; }
 
     // The user's connection commands ("Режим" and "Настройки" menus).
     void GoOnline();
@@ -193,6 +196,7 @@ class TForm1 : public QMainWindow {
     void InstallLiveHooks();
     // The single-parameter page (PageCorio) and its automatic reading.
     void InstallCorioPage();
+    void InstallPollingHooks();
     // Lamp, count and marks for a list with the errors or indicator flag; the message list
     // too for the errors flag.
     void ShowDeviceStatus(std::uint16_t flag);
@@ -235,6 +239,7 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<UnitRules> units_;
     std::unique_ptr<GridFiles> grids_;
     std::unique_ptr<LiveValues> live_;
+    std::unique_ptr<ParValsPage> parVals_;
     std::unique_ptr<PointTablePages> tables_;
     TableFileDialog tableFile_;
     QPointer<TFormSetupCom> setupCom_;

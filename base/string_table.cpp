@@ -64,6 +64,7 @@ constexpr Entry kStrings[] = {
     {132,
      QT_TRANSLATE_NOOP("Strings", "Записаны заводские коэффициенты калибровки токового выхода")},
     {138, QT_TRANSLATE_NOOP("Strings", "Лог индикатора")},
+    {139, QT_TRANSLATE_NOOP("Strings", "Задайте имя профиля")},
     {140, QT_TRANSLATE_NOOP("Strings", "Расходомер не подключен.\nЖелаете подключить расходомер?")},
     {141, QT_TRANSLATE_NOOP("Strings", "Нет свободных строк")},
     {142, QT_TRANSLATE_NOOP("Strings", "Не является числом")},
@@ -72,6 +73,9 @@ constexpr Entry kStrings[] = {
     {145, QT_TRANSLATE_NOOP("Strings",
                             "Поток связи неожиданно прекратил работу.\nПерезапустите программу.")},
     {146, QT_TRANSLATE_NOOP("Strings", "Данный параметр предназначен только для чтения")},
+    {147, QT_TRANSLATE_NOOP("Strings",
+                            "Ошибка при сохранении в файл значений параметров. Запись в файл "
+                            "прекращена")},
     {148, QT_TRANSLATE_NOOP(
               "Strings",
               "Ошибка при записи параметров связи в расходомер. Настройки сервисной программы НЕ "
@@ -227,6 +231,12 @@ constexpr Entry kStrings[] = {
     {4306, QT_TRANSLATE_NOOP("Strings", "в папке данных пользователя")},
     {4307, QT_TRANSLATE_NOOP("Strings", "собрана не из репозитория git")},
     {4310, QT_TRANSLATE_NOOP("Strings", "[файл длиннее %1 МБ: показано его начало]")},
+    {4400, QT_TRANSLATE_NOOP("Strings", "Имя профиля не задано")},
+    {4401, QT_TRANSLATE_NOOP("Strings",
+                             "Имя профиля не может содержать «[», «]» и управляющие символы, "
+                             "начинаться с «;» и быть длиннее %1 символов")},
+    {4402, QT_TRANSLATE_NOOP("Strings", "Имя «%1» занято другим разделом файла настроек")},
+    {4403, QT_TRANSLATE_NOOP("Strings", "Не удалось записать файл настроек: профили не изменены")},
     {4420, QT_TRANSLATE_NOOP("Strings",
                              "Параметры измерительного модуля в файле конфигурации не хранятся")},
     //: File %1 is larger than %2 KB: it is no DspEeprom dump.

@@ -47,8 +47,10 @@ enum StrId : int {
     kStrCurCopied = 132,
     kStrConnectFirst = 140,  // "Расходомер не подключен. Желаете подключить расходомер?"
     kStrNoFreeRows = 141,    // "Нет свободных строк"
-    kStrIndicatorLog = 138,  // the status bar panel while the indicator is logged
-    kStrNotANumber = 142,    // "Не является числом"
+    kStrProfileNamePrompt = 139,     // "Задайте имя профиля"
+    kStrParValsFileError = 147,      // recording of the register polling page failed
+    kStrIndicatorLog = 138,          // the status bar panel while the indicator is logged
+    kStrNotANumber = 142,            // "Не является числом"
     kStrPollIntervalPrompt = 143,    // "Задайте интервал опроса, мс"
     kStrWorkerStopped = 144,         // journal line of the worker's death
     kStrWorkerStoppedRestart = 145,  // its message box, asking for a restart
@@ -186,6 +188,11 @@ enum StrId : int {
     kStrUserDataFolder = 4306,  // ... or in the user's application data
     kStrNoCommit = 4307,        // built outside a git checkout
     kStrJournalViewCut = 4310,  // %1 megabytes: a longer journal file shows its beginning
+    // The register polling page's profiles.
+    kStrProfileNameEmpty = 4400,
+    kStrProfileNameBad = 4401,    // %1 the longest name
+    kStrProfileNameTaken = 4402,  // %1 the name
+    kStrProfileNotSaved = 4403,
     // The single-parameter page: a module parameter asked of a configuration file.
     kStrNoModuleInFile = 4420,
     // The measuring module's EEPROM dump: why a file is refused (%1 "n (Name)").

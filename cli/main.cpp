@@ -9,6 +9,7 @@
 #include "cli/exit_codes.h"
 #include "cli/param_command.h"
 #include "cli/params_command.h"
+#include "cli/poll_command.h"
 #include "link/config_file_store.h"
 #include "link/modbus_rtu.h"
 #include "link/protocol.h"
@@ -19,6 +20,8 @@
 #include <QLocale>
 #include <QTextStream>
 
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -80,6 +83,18 @@ Commands:
                           that are read-only in this edition are refused. Protected sensor
                           data is written inside the access-key bracket (register 201).
 
+  poll NAME...            Poll up to six parameters (see params) and print one line per cycle
+                          in the format of the register polling page's recording file: the
+                          header line ("Время" and the names) first, then the time hh:mm:ss
+                          and the values as the page shows them, ";"-separated, Windows-1251,
+                          CR LF, so the output loads into the page ("Загрузить..."). A value
+                          that did not arrive in a cycle prints "-----" and polling goes on.
+                          Ctrl-C (SIGINT) or SIGTERM ends it after a complete line.
+
+Options of poll:
+  --interval MS           Milliseconds from the start of one cycle to the next (default 1000).
+  --count N               Stop after N cycles (default: until interrupted).
+
 Options of get and set:
   --raw                   Print the value alone: the number (an item's number; a float in its
                           shortest exact form with ".").
@@ -127,6 +142,7 @@ Examples:
   tarvix-cli get --file meter.mbr FlowDamping
   tarvix-cli set --file meter.mbr FlowDamping 2,5
   tarvix-cli read --file meter.mbr 700 12
+  tarvix-cli poll --port ttyUSB0 --interval 500 MassFlow Density SumUnit1 > run.csv
 )";
 
 bool ParseNumber(const QString& text, long long lo, long long hi, long long* out) {
@@ -171,6 +187,10 @@ int LoadFile(const QString& path, tarvix::ConfigFileStore& store) {
     }
     return -1;
 }
+
+// Set by SIGINT and SIGTERM: poll ends after the line it is writing.
+std::atomic<bool> stopRequested{false};
+extern "C" void RequestStop(int) { stopRequested.store(true); }
 
 int FailTransaction(std::uint8_t result, int reg) {
     return Fail(kExitTransaction, QStringLiteral("register %1: %2 (result %3)")
@@ -229,12 +249,20 @@ int main(int argc, char** argv) {
         QStringLiteral("get, set: also print title, registers, access, format, menu and unit. "
                        "dump, restore, dsp-dump, dsp-restore: print what was moved and the "
                        "pass's time on standard error."));
+    const QCommandLineOption intervalOpt(
+        QStringLiteral("interval"),
+        QStringLiteral("poll: milliseconds from one cycle's start to the next."),
+        QStringLiteral("MS"), QStringLiteral("1000"));
+    const QCommandLineOption countOpt(
+        QStringLiteral("count"),
+        QStringLiteral("poll: stop after N cycles (0: until interrupted)."), QStringLiteral("N"),
+        QStringLiteral("0"));
     parser.addOptions({portOpt, fileOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt,
-                       rawOpt, verboseOpt});
+                       rawOpt, verboseOpt, intervalOpt, countOpt});
     parser.addPositionalArgument(
         QStringLiteral("command"),
         QStringLiteral(
-            "read, write, get, set, params, dump, restore, dsp-dump, dsp-restore or diff"));
+            "read, write, get, set, params, dump, restore, dsp-dump, dsp-restore, diff or poll"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("see Commands"),
                                  QStringLiteral("[arguments...]"));
     parser.process(app);
@@ -286,7 +314,9 @@ int main(int argc, char** argv) {
         command == QLatin1String("dsp-dump") || command == QLatin1String("dsp-restore");
     const bool dump =
         dspDump || command == QLatin1String("dump") || command == QLatin1String("restore");
-    if (command != QLatin1String("read") && command != QLatin1String("write") && !byName && !dump) {
+    const bool poll = command == QLatin1String("poll");
+    if (command != QLatin1String("read") && command != QLatin1String("write") && !byName && !dump &&
+        !poll) {
         return Fail(kExitUsage, QStringLiteral("unknown command '%1'; see --help").arg(command));
     }
 
@@ -337,6 +367,30 @@ int main(int argc, char** argv) {
         return command == QLatin1String("dump")
                    ? tarvix::cli::RunDump(d, com, openPort, out, err)
                    : tarvix::cli::RunRestore(d, com, openPort, out, err);
+    }
+    if (poll) {
+        tarvix::cli::PollOptions po;
+        po.Names = args.mid(1);
+        po.DecimalSep = decimalSep;
+        long long interval = 0;
+        if (!ParseNumber(parser.value(intervalOpt), tarvix::cli::kMinPollIntervalMs, 3600000,
+                         &interval)) {
+            return Fail(kExitUsage, QStringLiteral("--interval must be %1..3600000 milliseconds")
+                                        .arg(tarvix::cli::kMinPollIntervalMs));
+        }
+        if (!ParseNumber(parser.value(countOpt), 0, 1LL << 40, &po.Count))
+            return Fail(kExitUsage, QStringLiteral("--count must be a number of cycles"));
+        po.IntervalMs = static_cast<int>(interval);
+        std::signal(SIGINT, RequestStop);
+        std::signal(SIGTERM, RequestStop);
+        QTextStream err(stderr);
+        return tarvix::cli::RunPoll(
+            po, target,
+            [&com, onFile]() -> QString {
+                if (onFile || com.OpenPort()) return {};
+                return QStringLiteral("cannot open port %1: %2").arg(com.PortName, com.LastError());
+            },
+            stopRequested, stdout, err);
     }
     if (byName) {
         tarvix::cli::ParamCommand c;

@@ -350,6 +350,13 @@ ShownValue ShowValue(const ParamRef& p, const RegisterImage& image, const DspVal
     return v;
 }
 
+QString PolledText(const ParamRef& p, const RegisterImage& image, QChar decimalSep) {
+    const ValueDescriptor dc = DescriptorOf(p, MenuOf(p, image, 0));
+    const bool haveDescriptor = p.Entry || !p.Format.isEmpty();
+    return ValueText(image, p.Id, false, p.Kind == ValueKind::Float, false,
+                     haveDescriptor ? &dc : nullptr, decimalSep);
+}
+
 QString ValueLine(const ParamRef& p, const ShownValue& v, bool raw) {
     if (raw) return v.Raw;
     if (v.Item)

@@ -89,6 +89,10 @@ struct ShownValue {
 ShownValue ShowValue(const ParamRef& p, const RegisterImage& image, const DspValue& dsp,
                      int langIndex, QChar decimalSep);
 
+// The text of a register parameter as the register polling page shows it: a totaliser's
+// sum without its overflow count (get shows the two together, as the totaliser pages do).
+QString PolledText(const ParamRef& p, const RegisterImage& image, QChar decimalSep);
+
 // The line get and set print: `SumUnit1 = "т" (2)`, `FlowDamping = 2.500`, with raw the
 // number alone.
 QString ValueLine(const ParamRef& p, const ShownValue& v, bool raw);

@@ -36,6 +36,11 @@ class GridFiles {
     // cancelled or when the file could not be read (the grid then stays as it was).
     bool LoadGridCsv(QWidget* owner, EditableGridTable& grid) const;
     static void ClearGrid(GridTable& grid) { grid.ClearRows(); }
+    // The dialogs alone, for a page that writes or reads the file itself (a recording file
+    // appended line by line, a recording too long to load as string lists): the chosen path,
+    // empty when cancelled.
+    QString AskSavePath(QWidget* owner) const { return save_(owner, folder_); }
+    QString AskOpenPath(QWidget* owner) const { return open_(owner, folder_); }
 
   private:
     QString folder_;

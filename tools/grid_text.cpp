@@ -7,11 +7,6 @@
 namespace tarvix {
 namespace {
 
-bool NeedsQuotes(const QString& cell) {
-    return std::any_of(cell.cbegin(), cell.cend(),
-                       [](QChar c) { return c.unicode() <= u' ' || c == u'"' || c == u';'; });
-}
-
 QStringList Sized(QStringList cells, int columns) {
     while (cells.size() < columns) cells.append(QString());
     if (cells.size() > columns) cells.resize(columns);
@@ -19,24 +14,6 @@ QStringList Sized(QStringList cells, int columns) {
 }
 
 }  // namespace
-
-QByteArray GridLine(const QStringList& cells) {
-    if (cells.size() == 1 && cells.front().isEmpty()) return QByteArrayLiteral("\"\"\r\n");
-    QString line;
-    for (qsizetype c = 0; c < cells.size(); ++c) {
-        if (c > 0) line += u';';
-        const QString& cell = cells[c];
-        if (NeedsQuotes(cell)) {
-            line += u'"';
-            line += QString(cell).replace(u'"', QStringLiteral("\"\""));
-            line += u'"';
-        } else {
-            line += cell;
-        }
-    }
-    line += QStringLiteral("\r\n");
-    return ToCp1251(line);
-}
 
 QByteArray GridFileBytes(const GridTable& grid) {
     QByteArray bytes;

@@ -4,6 +4,8 @@
 // seen through GridTable, so a model-backed table and a QTableWidget use the same routines.
 #pragma once
 
+#include "base/grid_line.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -34,11 +36,6 @@ class EditableGridTable : public GridTable {
     // Replaces every row; each row holds ColumnCount() cells.
     virtual void SetRows(const GridRows& rows) = 0;
 };
-
-// One file line of a row, CR LF included. A cell holding a blank, a control character, a
-// double quote or ";" is enclosed in double quotes with its quotes doubled; a row of one
-// single empty cell is written as "" so that the line is not empty.
-QByteArray GridLine(const QStringList& cells);
 
 // The file contents of a grid: the lines of rows 0 to RowCount() - 2.
 QByteArray GridFileBytes(const GridTable& grid);

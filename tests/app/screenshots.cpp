@@ -18,9 +18,11 @@
 #include "tools/form_cur_calibr.h"
 #include "tools/form_dsp_eeprom.h"
 #include "tools/form_log_files.h"
+#include "tools/par_vals_page.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
@@ -31,6 +33,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -325,49 +328,34 @@ int main(int argc, char** argv) {
         QTest::qWait(1500);
         form->grab().save(out + QStringLiteral("/page_target_fluid.png"));
     }
-    // The measuring module's EEPROM dump dialog after its twenty parameters went to a file.
+    // The register polling page: six parameters of a flowing process as a table and as the
+    // chart (mass flow red on the left axis, density blue on the right).
     {
-        auto* dsp = form->findChild<tarvix::TFormDspRegDump*>();
-        const QString file = dir.filePath(QStringLiteral("module.dsp"));
-        dsp->SetFileDialogs([file](QWidget*) { return file; }, [file](QWidget*) { return file; });
-        form->Connection().PauseForTool();
-        dsp->show();
-        dsp->ButtonFmToFileClick();
-        if (!QTest::qWaitFor([&] { return dsp->Status() == tarvix::Str(tarvix::kStrDumpDone); },
-                             20000))
-            std::fprintf(stderr, "EEPROM dump not done: %s\n", qPrintable(dsp->Status()));
-        QTest::qWait(300);
-        dsp->grab().save(out + QStringLiteral("/dsp_eeprom_dump.png"));
-        dsp->hide();
-        form->Connection().ResumeAfterTool();
-    }
-    // The single-parameter page: a menu parameter read, its item and number side by side.
-    {
-        form->SelectNode(46);  // "Отдельные параметры"
+        sim.Command(QStringLiteral("freeze off"));
+        form->SelectNode(45);  // "Опрос регистров"
         form->OpenSelectedNode();
-        if (!QTest::qWaitFor([&] { return form->ActivePage() == tarvix::kPageCorio; }, 10000))
-            std::fprintf(stderr, "single-parameter page not shown\n");
-        auto* list = form->findChild<QListWidget*>(QStringLiteral("ListAllRegsCorio"));
-        const auto found = list->findItems(QStringLiteral("SumUnit1"), Qt::MatchExactly);
-        if (!found.isEmpty()) {
-            list->setCurrentItem(found.front());
-            list->scrollToItem(found.front());
-            form->findChild<QPushButton*>(QStringLiteral("ButtonReadCorio"))->click();
-        }
-        QTest::qWait(1500);
-        form->grab().save(out + QStringLiteral("/page_single_parameter.png"));
-    }
-    // The main window in English on a configuration page, its parent node expanded.
-    if (auto* english = form->findChild<QAction*>(QStringLiteral("MenuEnglish"))) {
-        english->trigger();
-        form->SelectNode(31);  // "System configuration"
-        form->OpenSelectedNode();
-        if (!QTest::qWaitFor([&] { return form->ActivePage() == tarvix::NodePage(31, p.Image); },
+        if (!QTest::qWaitFor([&] { return form->ActivePage() == tarvix::NodePage(45, p.Image); },
                              10000))
-            std::fprintf(stderr, "page of node 31 not shown in English\n");
-        QTest::qWait(2500);
-        form->grab().save(out + QStringLiteral("/main_window_english.png"));
-        form->findChild<QAction*>(QStringLiteral("MenuRussian"))->trigger();
+            std::fprintf(stderr, "register polling page not shown\n");
+        auto& page = form->ParVals();
+        auto* all = form->findChild<QListWidget*>(QStringLiteral("ListAllRegs"));
+        for (const char* name :
+             {"MassFlow", "Density", "Temperature", "VolumeFlow", "FlowDamping", "UnitMassFlow"}) {
+            const auto found = all->findItems(QString::fromLatin1(name), Qt::MatchExactly);
+            if (found.isEmpty()) continue;
+            all->setCurrentItem(found.front());
+            page.AddParameter();
+        }
+        page.ApplyChanges();
+        form->findChild<QCheckBox*>(QStringLiteral("CheckBoxPoll"))->click();
+        form->resize(1180, 1060);  // the lists, the buttons and the table or chart at once
+        QTest::qWait(12000);
+        form->grab().save(out + QStringLiteral("/page_register_polling_table.png"));
+        form->findChild<QRadioButton*>(QStringLiteral("RadioButtonParValsCharts"))->click();
+        form->findChild<QComboBox*>(QStringLiteral("ComboBoxParValRed"))->setCurrentIndex(1);
+        form->findChild<QComboBox*>(QStringLiteral("ComboBoxParValBlue"))->setCurrentIndex(2);
+        QTest::qWait(3000);
+        form->grab().save(out + QStringLiteral("/page_register_polling_chart.png"));
     }
     form->close();
     return 0;

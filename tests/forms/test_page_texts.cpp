@@ -185,8 +185,6 @@ class TestPageTexts : public PageFormsFixture {
         QTest::newRow("adc codes")
             << u("PageADC") << u("GridAdc") << 7 << 1
             << QStringList{u("Время"), u("ТС"), u("Robr"), u("Ug"), u("IT"), u("VM"), u("Diag")};
-        QTest::newRow("register polling")
-            << u("PageParVals") << u("GridModbus") << 7 << 2 << QStringList{};
     }
     void grids() {
         QFETCH(QString, page);
