@@ -115,7 +115,8 @@ std::string Signal(Slave& s, const Args& a) {
 }
 
 std::string DspFault(Slave& s, const Args& a) {
-    const std::string usage = "usage: dsp-fault SUB CODE|silent [next N] | dsp-fault clear";
+    const std::string usage =
+        "usage: dsp-fault SUB CODE|silent|wrong-block|short-block [next N] | dsp-fault clear";
     if (a.size() == 2 && a[1] == "clear") {
         s.faults.ClearDspRefusals();
         return "ok";
@@ -126,7 +127,10 @@ std::string DspFault(Slave& s, const Args& a) {
     }
     if (a[2] == "silent") {
         code = kNoAnswer;
-    } else if (!ParseInt(a[2], &code) || code < 0 || code >= kNoAnswer) {
+    } else if (a[2] == "wrong-block" || a[2] == "short-block") {
+        if (sub != kDspReadSignalBlock) return Error("wrong-block and short-block: SUB 22 only");
+        code = a[2] == "wrong-block" ? kWrongBlock : kShortBlock;
+    } else if (!ParseInt(a[2], &code) || code < 0 || code >= kShortBlock) {
         return Error(usage);
     }
     if (a.size() == 5 && (a[3] != "next" || !ParseInt(a[4], &next) || next < 1)) {
@@ -203,6 +207,8 @@ const char* InjectionHelp() {
            "  signal clear                  drop the injections not yet recorded\n"
            "  dsp-fault SUB CODE|silent [next N]   refuse measuring-module sub-function SUB\n"
            "  dsp-fault clear               with exception CODE or no answer\n"
+           "  dsp-fault 22 wrong-block|short-block [next N]\n"
+           "                                answer the next block instead, or half a block\n"
            "  ammeter                       the current the output drives now, in mA\n"
            "  board-error [OFFSET GAIN]     the current output's hardware: it drives\n"
            "                                GAIN x (DAC current) + OFFSET mA\n"
