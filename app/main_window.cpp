@@ -13,9 +13,11 @@
 #include "pages/value_service.h"
 #include "session/config_file_mode.h"
 #include "session/program.h"
+#include "tools/dsp_signals.h"
 #include "tools/form_cur_calibr.h"
 #include "tools/grid_files.h"
 #include "tools/live_values.h"
+#include "tools/signal_pages.h"
 #include "ui_main_window.h"
 
 #include <QActionGroup>
@@ -217,6 +219,7 @@ void TForm1::FormShow() {
     InstallPageHooks();
     InstallStatusHooks();
     InstallLiveHooks();
+    InstallSignalHooks();
     SetTreeCaptions(p_.LangIndex);
     PruneTree();
     SelectNode(0);

@@ -42,6 +42,9 @@ class TFormLogFiles;
 class UnitRules;
 class GridFiles;
 class LiveValues;
+class DspSignals;
+class SignalPages;
+enum class SignalKind;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
 // members do nothing.
@@ -140,6 +143,16 @@ class TForm1 : public QMainWindow {
     void SaveDensityTable(bool target);
     void LoadDensityTable(bool target);
 
+    // The measuring module's pages: "Сброс контроллера", "Записать", "Получить" (which
+    // aborts a running transfer), the signal files, the ADC codes.
+    void ResetDsp();
+    void CaptureSignals();
+    void TransferSignals(SignalKind kind);
+    void SaveSignals(SignalKind kind);
+    void LoadSignals(SignalKind kind);
+    DspSignals& Dsp() { return *dsp_; }
+    SignalPages& Signals() { return *signalPages_; }
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -176,6 +189,7 @@ class TForm1 : public QMainWindow {
     void RefreshIndicatorFields();
     void InstallStatusHooks();
     void InstallLiveHooks();
+    void InstallSignalHooks();
     // Lamp, count and marks for a list with the errors or indicator flag; the message list
     // too for the errors flag.
     void ShowDeviceStatus(std::uint16_t flag);
@@ -197,6 +211,8 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<UnitRules> units_;
     std::unique_ptr<GridFiles> grids_;
     std::unique_ptr<LiveValues> live_;
+    std::unique_ptr<DspSignals> dsp_;
+    std::unique_ptr<SignalPages> signalPages_;
     std::unique_ptr<PointTablePages> tables_;
     TableFileDialog tableFile_;
     QPointer<TFormSetupCom> setupCom_;

@@ -8,6 +8,7 @@
 #include "cli/exit_codes.h"
 #include "cli/param_command.h"
 #include "cli/params_command.h"
+#include "cli/signals_command.h"
 #include "link/config_file_store.h"
 #include "link/modbus_rtu.h"
 #include "link/protocol.h"
@@ -55,6 +56,13 @@ Commands:
                           change, one request each. A file that fails its checksum is refused
                           before anything is sent. A value the device refuses is reported by
                           name and the others are still written; the end says how many failed.
+  signals FILE            Start a recording of the measuring module's signals, wait until the
+                          module reports it finished, then read the signal memory (40 blocks
+                          of 50 samples, function 0xAC) into FILE: two columns, raw signals A
+                          and B (--filtered: the digital filter's outputs), one line per
+                          sample, ";" between, the system's decimal separator; Windows-1251,
+                          CR LF. The program's "Загрузить..." on the signal pages loads it. A
+                          block that fails or comes back as another block writes no file.
   diff A B                Compare two configurations parameter by parameter. An operand that
                           is a serial port or pseudo-terminal is read from the device (the
                           line options apply to both); anything else is a dump or
@@ -103,7 +111,7 @@ Exit codes:
      read-only in this edition (the message says what); diff: the configurations differ
   2  the port could not be opened
   3  a transaction failed: the result text and code are printed on standard error
-  4  a file (--file, dump, restore, diff) is missing, too large, fails its checksum, or
+  4  a file (--file, dump, restore, signals, diff) is missing, too large, fails its checksum, or
      could not be written (it is then unchanged)
 
 Examples:
@@ -219,11 +227,14 @@ int main(int argc, char** argv) {
         QStringLiteral("get, set: also print title, registers, access, format, menu and unit. "
                        "dump, restore: print what was moved and the pass's time on standard "
                        "error."));
+    const QCommandLineOption filteredOpt(
+        QStringLiteral("filtered"),
+        QStringLiteral("signals: transfer the filtered signals instead of the raw ones."));
     parser.addOptions({portOpt, fileOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt,
-                       rawOpt, verboseOpt});
+                       rawOpt, verboseOpt, filteredOpt});
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("read, write, get, set, params, dump, restore or diff"));
+        QStringLiteral("read, write, get, set, params, dump, restore, signals or diff"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("see Commands"),
                                  QStringLiteral("[arguments...]"));
     parser.process(app);
@@ -271,7 +282,8 @@ int main(int argc, char** argv) {
         return tarvix::cli::RunDiff(d, openDevice, out, err);
     }
     const bool byName = command == QLatin1String("get") || command == QLatin1String("set");
-    const bool dump = command == QLatin1String("dump") || command == QLatin1String("restore");
+    const bool dump = command == QLatin1String("dump") || command == QLatin1String("restore") ||
+                      command == QLatin1String("signals");
     if (command != QLatin1String("read") && command != QLatin1String("write") && !byName && !dump) {
         return Fail(kExitUsage, QStringLiteral("unknown command '%1'; see --help").arg(command));
     }
@@ -316,6 +328,11 @@ int main(int argc, char** argv) {
             if (com.OpenPort()) return {};
             return QStringLiteral("cannot open port %1: %2").arg(com.PortName, com.LastError());
         };
+        if (command == QLatin1String("signals")) {
+            const tarvix::cli::SignalsOptions so{d.File, parser.isSet(filteredOpt), d.Progress,
+                                                 decimalSep};
+            return tarvix::cli::RunSignals(so, com, openPort, out, err);
+        }
         return command == QLatin1String("dump")
                    ? tarvix::cli::RunDump(d, com, openPort, out, err)
                    : tarvix::cli::RunRestore(d, com, openPort, out, err);

@@ -36,6 +36,9 @@ class GridFiles {
     // cancelled or when the file could not be read (the grid then stays as it was).
     bool LoadGridCsv(QWidget* owner, EditableGridTable& grid) const;
     static void ClearGrid(GridTable& grid) { grid.ClearRows(); }
+    // The save and open dialogs alone, in the program's folder (the chart files use them).
+    QString AskSaveFile(QWidget* owner) const { return save_(owner, folder_); }
+    QString AskOpenFile(QWidget* owner) const { return open_(owner, folder_); }
 
   private:
     QString folder_;

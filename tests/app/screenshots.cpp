@@ -10,11 +10,13 @@
 #include "formats/form_formats.h"
 #include "model/param_table.h"
 #include "model/register_ids.h"
+#include "pages/catalogue.h"
 #include "pages/numeric_picture.h"
 #include "pages/page_requests.h"
 #include "session/program.h"
 #include "tests/support/sim_process.h"
 #include "tools/calibration_report_pdf.h"
+#include "tools/dsp_signals.h"
 #include "tools/form_cur_calibr.h"
 #include "tools/form_log_files.h"
 
@@ -288,6 +290,16 @@ int main(int argc, char** argv) {
         wait([&] { return form->ActivePage() == tarvix::kPageTargetFluid; }, "fluid page");
         QTest::qWait(1500);
         form->grab().save(out + QStringLiteral("/page_target_fluid.png"));
+    }
+    // The raw signals of a recording, transferred and drawn.
+    {
+        form->ShowPage(tarvix::PageIndexOf(u"PageSignals"));
+        form->CaptureSignals();
+        form->TransferSignals(tarvix::SignalKind::Raw);
+        if (!QTest::qWaitFor([&] { return !form->Dsp().Running(); }, 30000))
+            std::fprintf(stderr, "signals not transferred\n");
+        QTest::qWait(500);
+        form->grab().save(out + QStringLiteral("/page_signals.png"));
     }
     form->close();
     return 0;
