@@ -66,7 +66,7 @@ SignalPages::SignalPages(const GridFiles& files, QWidget& signalsPage, QWidget& 
             c.chart->setTitle(group->title());
         c.x = new QValueAxis(c.chart);
         c.x->setLabelFormat(QStringLiteral("%d"));
-        c.x->setRange(0, kSignalSamples - 1);
+        c.x->setRange(0, kSignalSamples);  // round ticks: 0, 250, ... 1000
         c.y = new QValueAxis(c.chart);
         c.chart->addAxis(c.x, Qt::AlignBottom);
         c.chart->addAxis(c.y, Qt::AlignLeft);
@@ -113,7 +113,7 @@ void SignalPages::Draw(SignalChart& c) {
     }
     const double margin = (hi - lo) * 0.05;
     c.y->setRange(lo - margin, hi + margin);
-    c.x->setRange(0, std::max<double>(static_cast<double>(longest) - 1.0, kSignalSamples - 1));
+    c.x->setRange(0, std::max<double>(static_cast<double>(longest), kSignalSamples));
 }
 
 void SignalPages::Fill(SignalKind kind, const SignalBufferArray& buffer) {
