@@ -82,7 +82,8 @@ CaptureOutcome DspSignals::Record() {
 }
 
 bool DspSignals::StartTransfer(SignalKind kind) {
-    if (running_ || !c_.OperationIdle()) return false;
+    // An operation whose results the operation cycle has not taken yet keeps the list.
+    if (running_ || !c_.OperationIdle() || c_.OperationTimer().isActive()) return false;
     ModbusList& op = p_.Lists->OpList;
     p_.Lists->ResetList(op);
     AppendSignalTransfer(op, kind);
