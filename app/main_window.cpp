@@ -16,10 +16,12 @@
 #include "session/program.h"
 #include "session/save_outcome.h"
 #include "session/value_freshness.h"
+#include "tools/dsp_signals.h"
 #include "tools/form_cur_calibr.h"
 #include "tools/grid_files.h"
 #include "tools/live_values.h"
 #include "tools/par_vals_page.h"
+#include "tools/signal_pages.h"
 #include "ui_main_window.h"
 
 #include <QActionGroup>
@@ -239,6 +241,7 @@ void TForm1::FormShow() {
     InstallFreshness();
     InstallSaveOutcome();
     InstallPollingHooks();
+    InstallSignalHooks();
     SetTreeCaptions(p_.LangIndex);
     PruneTree();
     SelectNode(0);

@@ -47,6 +47,9 @@ class ValueFreshness;
 class SaveOutcome;
 class LanguageModule;
 class ParValsPage;
+class DspSignals;
+class SignalPages;
+enum class SignalKind;
 
 // What the pages and tools add to the window's page life cycle and to the poll cycle. Empty
 // members do nothing.
@@ -157,6 +160,16 @@ class TForm1 : public QMainWindow {
     void SaveDensityTable(bool target);
     void LoadDensityTable(bool target);
 
+    // The measuring module's pages: "Сброс контроллера", "Записать", "Получить" (which
+    // aborts a running transfer), the signal files, the ADC codes.
+    void ResetDsp();
+    void CaptureSignals();
+    void TransferSignals(SignalKind kind);
+    void SaveSignals(SignalKind kind);
+    void LoadSignals(SignalKind kind);
+    DspSignals& Dsp() { return *dsp_; }
+    SignalPages& Signals() { return *signalPages_; }
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -197,6 +210,7 @@ class TForm1 : public QMainWindow {
     // The single-parameter page (PageCorio) and its automatic reading.
     void InstallCorioPage();
     void InstallPollingHooks();
+    void InstallSignalHooks();
     // Lamp, count and marks for a list with the errors or indicator flag; the message list
     // too for the errors flag.
     void ShowDeviceStatus(std::uint16_t flag);
@@ -240,6 +254,8 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<GridFiles> grids_;
     std::unique_ptr<LiveValues> live_;
     std::unique_ptr<ParValsPage> parVals_;
+    std::unique_ptr<DspSignals> dsp_;
+    std::unique_ptr<SignalPages> signalPages_;
     std::unique_ptr<PointTablePages> tables_;
     TableFileDialog tableFile_;
     QPointer<TFormSetupCom> setupCom_;

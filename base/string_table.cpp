@@ -37,6 +37,7 @@ constexpr Entry kStrings[] = {
     {115,
      QT_TRANSLATE_NOOP("Strings", "Превышен интервал ожидания при обмене данными с расходомером.")},
     {116, QT_TRANSLATE_NOOP("Strings", "Нет ответа от расходомера")},
+    {118, QT_TRANSLATE_NOOP("Strings", "Ошибка обмена данными с расходомером.")},
     {119, QT_TRANSLATE_NOOP("Strings", "Новые значения успешно записаны в память расходомера.")},
     {120, QT_TRANSLATE_NOOP("Strings", "Новые значения успешно записаны в файл конфигурации.")},
     {121, QT_TRANSLATE_NOOP("Strings",
@@ -63,6 +64,13 @@ constexpr Entry kStrings[] = {
               "Ошибка связи при записи заводских коэффициентов. Результат операции неизвестен")},
     {132,
      QT_TRANSLATE_NOOP("Strings", "Записаны заводские коэффициенты калибровки токового выхода")},
+    {133, QT_TRANSLATE_NOOP("Strings", "Ошибка связи при отправке команды записи графиков")},
+    {134, QT_TRANSLATE_NOOP("Strings", "Ошибка связи при опросе состояния записи графиков")},
+    {135, QT_TRANSLATE_NOOP("Strings", "Графики записаны в память расходомера")},
+    {136, QT_TRANSLATE_NOOP("Strings", "Графики НЕ записаны в память расходомера")},
+    {137, QT_TRANSLATE_NOOP("Strings",
+                            "Во время получения сигнала может быть нарушена работа импульсного "
+                            "выхода.\nВы действительно желаете получить сигналы?")},
     {138, QT_TRANSLATE_NOOP("Strings", "Лог индикатора")},
     {139, QT_TRANSLATE_NOOP("Strings", "Задайте имя профиля")},
     {140, QT_TRANSLATE_NOOP("Strings", "Расходомер не подключен.\nЖелаете подключить расходомер?")},
@@ -274,6 +282,17 @@ constexpr Entry kStrings[] = {
     //: The language code of the system's message catalogues (/usr/share/locale/<code>) in
     //: this language, for the system's error texts; "en" takes the system's own English.
     {4482, QT_TRANSLATE_NOOP("Strings", "ru")},
+    {4440, QT_TRANSLATE_NOOP("Strings", "Прервать")},
+    {4441, QT_TRANSLATE_NOOP("Strings", "Получение сигналов прервано, графики не изменены")},
+    {4443, QT_TRANSLATE_NOOP("Strings",
+                             "Блок сигналов (канал %1, отсчёт %2): измерительный модуль прислал "
+                             "другой блок, блок не принят")},
+    {4444, QT_TRANSLATE_NOOP("Strings",
+                             "Файл %1 больше %2 МБ и не может быть файлом сигналов. Файл не "
+                             "загружен.")},
+    {4445, QT_TRANSLATE_NOOP("Strings", "Не удалось прочитать файл %1: %2")},
+    {4446, QT_TRANSLATE_NOOP("Strings", "Не удалось записать файл %1: %2")},
+    {4447, QT_TRANSLATE_NOOP("Strings", "Сигналы получены из памяти расходомера")},
 };
 
 const Entry* Find(int n) {

@@ -30,6 +30,7 @@ enum StrId : int {
     kStrTimeColumn = 16,        // "чч:мм:сс", the time column of the live values
     kStrExchangeTimeout = 115,  // the list overran its budget
     kStrNoAnswer = 116,         // "Нет ответа от расходомера"
+    kStrExchangeError = 118,  // "Ошибка обмена данными с расходомером."
     kStrWrittenToDevice = 119,  // "Новые значения успешно записаны в память расходомера."
     kStrWrittenToFile = 120,    // "... в файл конфигурации."
     kStrPollOverrun = 121,      // the poll cycle did not finish within the interval
@@ -45,6 +46,12 @@ enum StrId : int {
     kStrCurRestored = 130,
     kStrCurCopyFailed = 131,
     kStrCurCopied = 132,
+    // The measuring module's signal recording and transfer.
+    kStrCaptureStartFailed = 133,
+    kStrCapturePollFailed = 134,
+    kStrCaptureDone = 135,
+    kStrCaptureNotDone = 136,
+    kStrTransferConfirm = 137,
     kStrConnectFirst = 140,  // "Расходомер не подключен. Желаете подключить расходомер?"
     kStrNoFreeRows = 141,    // "Нет свободных строк"
     kStrProfileNamePrompt = 139,     // "Задайте имя профиля"
@@ -214,6 +221,14 @@ enum StrId : int {
     kStrLanguageModuleUnusable = 4480,  // %1 the module's file
     kStrLanguageIndexInvalid = 4481,    // %1 the stored value
     kStrSystemMessageLanguage = 4482,   // the system's message catalogue of this language
+    // The signal pages: the transfer's abort and its other endings, the signal files.
+    kStrTransferAbort = 4440,  // the "Получить" button while a transfer runs
+    kStrTransferAborted = 4441,
+    kStrBlockMisplaced = 4443,        // %1 mask, %2 first sample
+    kStrSignalFileTooLarge = 4444,    // %1 file, %2 megabytes
+    kStrSignalFileUnreadable = 4445,  // %1 file, %2 the system's text
+    kStrSignalFileNotWritten = 4446,  // %1 file, %2 the system's text
+    kStrSignalsReceived = 4447,
 };
 
 // The text of string n in the current language; empty for a number the table lacks.

@@ -10,6 +10,7 @@
 #include "cli/param_command.h"
 #include "cli/params_command.h"
 #include "cli/poll_command.h"
+#include "cli/signals_command.h"
 #include "link/config_file_store.h"
 #include "link/modbus_rtu.h"
 #include "link/protocol.h"
@@ -68,6 +69,13 @@ Commands:
                           then write the 20 parameters in order; a file that fails is
                           refused before anything is sent. A parameter the module refuses
                           ends the restore with its name and how many were written.
+  signals FILE            Start a recording of the measuring module's signals, wait until the
+                          module reports it finished, then read the signal memory (40 blocks
+                          of 50 samples, function 0xAC) into FILE: two columns, raw signals A
+                          and B (--filtered: the digital filter's outputs), one line per
+                          sample, ";" between, the system's decimal separator; Windows-1251,
+                          CR LF. The program's "Загрузить..." on the signal pages loads it. A
+                          block that fails or comes back as another block writes no file.
   diff A B                Compare two configurations parameter by parameter. An operand that
                           is a serial port or pseudo-terminal is read from the device (the
                           line options apply to both); anything else is a dump or
@@ -128,8 +136,8 @@ Exit codes:
      read-only in this edition (the message says what); diff: the configurations differ
   2  the port could not be opened
   3  a transaction failed: the result text and code are printed on standard error
-  4  a file (--file, dump, restore, dsp-dump, dsp-restore, diff) is missing, too large,
-     fails its checksum or another check, or could not be written (it is then unchanged)
+  4  a file (--file, dump, restore, dsp-dump, dsp-restore, signals, diff) is missing, too
+     large, fails its checksum or another check, or could not be written (it is then unchanged)
 
 Examples:
   tarvix-cli read --port /dev/ttyUSB0 --baud 19200 300 12
@@ -257,12 +265,14 @@ int main(int argc, char** argv) {
         QStringLiteral("count"),
         QStringLiteral("poll: stop after N cycles (0: until interrupted)."), QStringLiteral("N"),
         QStringLiteral("0"));
+    const QCommandLineOption filteredOpt(
+        QStringLiteral("filtered"),
+        QStringLiteral("signals: transfer the filtered signals instead of the raw ones."));
     parser.addOptions({portOpt, fileOpt, addressOpt, baudOpt, parityOpt, stopOpt, timeoutOpt,
-                       rawOpt, verboseOpt, intervalOpt, countOpt});
-    parser.addPositionalArgument(
-        QStringLiteral("command"),
-        QStringLiteral(
-            "read, write, get, set, params, dump, restore, dsp-dump, dsp-restore, diff or poll"));
+                       rawOpt, verboseOpt, intervalOpt, countOpt, filteredOpt});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("read, write, get, set, params, dump, restore, "
+                                                "dsp-dump, dsp-restore, signals, diff or poll"));
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("see Commands"),
                                  QStringLiteral("[arguments...]"));
     parser.process(app);
@@ -312,8 +322,8 @@ int main(int argc, char** argv) {
     const bool byName = command == QLatin1String("get") || command == QLatin1String("set");
     const bool dspDump =
         command == QLatin1String("dsp-dump") || command == QLatin1String("dsp-restore");
-    const bool dump =
-        dspDump || command == QLatin1String("dump") || command == QLatin1String("restore");
+    const bool dump = dspDump || command == QLatin1String("dump") ||
+                      command == QLatin1String("restore") || command == QLatin1String("signals");
     const bool poll = command == QLatin1String("poll");
     if (command != QLatin1String("read") && command != QLatin1String("write") && !byName && !dump &&
         !poll) {
@@ -364,6 +374,11 @@ int main(int argc, char** argv) {
             return tarvix::cli::RunDspDump(d, com, openPort, out, err);
         if (command == QLatin1String("dsp-restore"))
             return tarvix::cli::RunDspRestore(d, com, openPort, out, err);
+        if (command == QLatin1String("signals")) {
+            const tarvix::cli::SignalsOptions so{d.File, parser.isSet(filteredOpt), d.Progress,
+                                                 decimalSep};
+            return tarvix::cli::RunSignals(so, com, openPort, out, err);
+        }
         return command == QLatin1String("dump")
                    ? tarvix::cli::RunDump(d, com, openPort, out, err)
                    : tarvix::cli::RunRestore(d, com, openPort, out, err);

@@ -115,7 +115,9 @@ std::string Signal(Slave& s, const Args& a) {
 }
 
 std::string DspFault(Slave& s, const Args& a) {
-    const std::string usage = "usage: dsp-fault SUB CODE|silent [next N|after K] | dsp-fault clear";
+    const std::string usage =
+        "usage: dsp-fault SUB CODE|silent|wrong-block|short-block [next N|after K] | dsp-fault "
+        "clear";
     if (a.size() == 2 && a[1] == "clear") {
         s.faults.ClearDspRefusals();
         return "ok";
@@ -126,7 +128,10 @@ std::string DspFault(Slave& s, const Args& a) {
     }
     if (a[2] == "silent") {
         code = kNoAnswer;
-    } else if (!ParseInt(a[2], &code) || code < 0 || code >= kNoAnswer) {
+    } else if (a[2] == "wrong-block" || a[2] == "short-block") {
+        if (sub != kDspReadSignalBlock) return Error("wrong-block and short-block: SUB 22 only");
+        code = a[2] == "wrong-block" ? kWrongBlock : kShortBlock;
+    } else if (!ParseInt(a[2], &code) || code < 0 || code >= kShortBlock) {
         return Error(usage);
     }
     if (a.size() == 5) {
@@ -207,6 +212,8 @@ const char* InjectionHelp() {
            "                                sub-function SUB with exception CODE or no answer\n"
            "                                (next N: N requests; after K: from the K+1st on)\n"
            "  dsp-fault clear               stop refusing\n"
+           "  dsp-fault 22 wrong-block|short-block [next N]\n"
+           "                                answer the next block instead, or half a block\n"
            "  ammeter                       the current the output drives now, in mA\n"
            "  board-error [OFFSET GAIN]     the current output's hardware: it drives\n"
            "                                GAIN x (DAC current) + OFFSET mA\n"

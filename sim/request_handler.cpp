@@ -4,6 +4,7 @@
 #include "link/crc16.h"
 #include "link/modbus_rtu.h"
 #include "sim/device.h"
+#include "sim/dsp_module.h"
 #include "sim/fault_plan.h"
 
 #include <array>
@@ -135,7 +136,25 @@ int DspExchange(Device& device, FaultPlan& faults, const std::uint8_t* rq, int n
     std::array<std::uint8_t, kMaxDspDataBytes> data{};
     int length = 0;
     std::uint8_t code = faults.TakeDspRefusal(sub);
-    if (code == 0) code = device.DspExchange(sub, rq + 4, rq[3], data.data(), &length);
+    const std::uint8_t spoil = code;
+    if (code == kWrongBlock || code == kShortBlock) code = 0;
+    if (code == 0) {
+        std::array<std::uint8_t, kMaxDspDataBytes> request{};
+        std::memcpy(request.data(), rq + 4, rq[3]);
+        if (spoil == kWrongBlock && sub == kDspReadSignalBlock && rq[3] >= 3) {
+            // The following block (the first one after the last), as the module sends it.
+            const int first = (request[1] | (request[2] << 8)) + request[3] / 4;
+            const int next = first + request[3] / 4 > DspModule::kSamples ? 0 : first;
+            request[1] = static_cast<std::uint8_t>(next);
+            request[2] = static_cast<std::uint8_t>(next >> 8);
+        }
+        code = device.DspExchange(sub, request.data(), rq[3], data.data(), &length);
+        if (code == 0 && spoil == kShortBlock && sub == kDspReadSignalBlock && length > 6) {
+            const int samples = (length - 6) / 2;
+            data[5] = static_cast<std::uint8_t>(samples);
+            length = 6 + samples;
+        }
+    }
     if (code == kNoAnswer) return 0;
     if (code != 0) return Exception(rq, code, answer);
     if (rq[0] == 0) return 0;

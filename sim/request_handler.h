@@ -16,6 +16,12 @@ class FaultPlan;
 // neither executed nor answered, and the master runs into its time-out. No Modbus exception
 // has this code.
 inline constexpr std::uint8_t kNoAnswer = 0xFF;
+// Signal-block answers spoilt on purpose (sub-function 22 only): the block of the next 50
+// samples answered instead of the one asked for, as a module with a confused read pointer
+// would; or only half the asked-for sample bytes, the byte count saying so. Neither is a
+// Modbus exception code.
+inline constexpr std::uint8_t kWrongBlock = 0xFE;
+inline constexpr std::uint8_t kShortBlock = 0xFD;
 
 // The length of the request starting at p, judged from its first bytes (function code and,
 // where the frame has one, its byte count); 0 for an unknown function or too few bytes.

@@ -10,11 +10,13 @@
 #include "formats/form_formats.h"
 #include "model/param_table.h"
 #include "model/register_ids.h"
+#include "pages/catalogue.h"
 #include "pages/numeric_picture.h"
 #include "pages/page_requests.h"
 #include "session/program.h"
 #include "tests/support/sim_process.h"
 #include "tools/calibration_report_pdf.h"
+#include "tools/dsp_signals.h"
 #include "tools/form_cur_calibr.h"
 #include "tools/form_dsp_eeprom.h"
 #include "tools/form_log_files.h"
@@ -328,6 +330,38 @@ int main(int argc, char** argv) {
         QTest::qWait(1500);
         form->grab().save(out + QStringLiteral("/page_target_fluid.png"));
     }
+    // The measuring module's EEPROM dump dialog after its twenty parameters went to a file.
+    {
+        auto* dsp = form->findChild<tarvix::TFormDspRegDump*>();
+        const QString file = dir.filePath(QStringLiteral("module.dsp"));
+        dsp->SetFileDialogs([file](QWidget*) { return file; }, [file](QWidget*) { return file; });
+        form->Connection().PauseForTool();
+        dsp->show();
+        dsp->ButtonFmToFileClick();
+        if (!QTest::qWaitFor([&] { return dsp->Status() == tarvix::Str(tarvix::kStrDumpDone); },
+                             20000))
+            std::fprintf(stderr, "EEPROM dump not done: %s\n", qPrintable(dsp->Status()));
+        QTest::qWait(300);
+        dsp->grab().save(out + QStringLiteral("/dsp_eeprom_dump.png"));
+        dsp->hide();
+        form->Connection().ResumeAfterTool();
+    }
+    // The single-parameter page: a menu parameter read, its item and number side by side.
+    {
+        form->SelectNode(46);  // "Отдельные параметры"
+        form->OpenSelectedNode();
+        if (!QTest::qWaitFor([&] { return form->ActivePage() == tarvix::kPageCorio; }, 10000))
+            std::fprintf(stderr, "single-parameter page not shown\n");
+        auto* list = form->findChild<QListWidget*>(QStringLiteral("ListAllRegsCorio"));
+        const auto found = list->findItems(QStringLiteral("SumUnit1"), Qt::MatchExactly);
+        if (!found.isEmpty()) {
+            list->setCurrentItem(found.front());
+            list->scrollToItem(found.front());
+            form->findChild<QPushButton*>(QStringLiteral("ButtonReadCorio"))->click();
+        }
+        QTest::qWait(1500);
+        form->grab().save(out + QStringLiteral("/page_single_parameter.png"));
+    }
     // The register polling page: six parameters of a flowing process as a table and as the
     // chart (mass flow red on the left axis, density blue on the right).
     {
@@ -356,6 +390,28 @@ int main(int argc, char** argv) {
         form->findChild<QComboBox*>(QStringLiteral("ComboBoxParValBlue"))->setCurrentIndex(2);
         QTest::qWait(3000);
         form->grab().save(out + QStringLiteral("/page_register_polling_chart.png"));
+    }
+    // The raw signals of a recording, transferred and drawn.
+    {
+        form->ShowPage(tarvix::PageIndexOf(u"PageSignals"));
+        form->CaptureSignals();
+        form->TransferSignals(tarvix::SignalKind::Raw);
+        if (!QTest::qWaitFor([&] { return !form->Dsp().Running(); }, 30000))
+            std::fprintf(stderr, "signals not transferred\n");
+        QTest::qWait(500);
+        form->grab().save(out + QStringLiteral("/page_signals.png"));
+    }
+    // The main window in English on a configuration page, its parent node expanded.
+    if (auto* english = form->findChild<QAction*>(QStringLiteral("MenuEnglish"))) {
+        english->trigger();
+        form->SelectNode(31);  // "System configuration"
+        form->OpenSelectedNode();
+        if (!QTest::qWaitFor([&] { return form->ActivePage() == tarvix::NodePage(31, p.Image); },
+                             10000))
+            std::fprintf(stderr, "page of node 31 not shown in English\n");
+        QTest::qWait(2500);
+        form->grab().save(out + QStringLiteral("/main_window_english.png"));
+        form->findChild<QAction*>(QStringLiteral("MenuRussian"))->trigger();
     }
     form->close();
     return 0;
