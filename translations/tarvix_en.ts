@@ -1731,6 +1731,80 @@ Check that the FRAM write jumper is fitted</translation>
         <extracomment>Values not written: %1 of %2 — %3</extracomment>
         <translation>Values not written: %1 of %2 — %3</translation>
     </message>
+    <message>
+        <source>Ошибка обмена данными с расходомером.</source>
+        <translation>Data exchange error with the flowmeter.</translation>
+    </message>
+    <message>
+        <source>Ошибка связи при отправке команды записи графиков</source>
+        <translation>Communication error while sending the command to record the charts</translation>
+    </message>
+    <message>
+        <source>Ошибка связи при опросе состояния записи графиков</source>
+        <translation>Communication error while polling the chart recording state</translation>
+    </message>
+    <message>
+        <source>Графики записаны в память расходомера</source>
+        <translation>Charts have been recorded in the flowmeter memory</translation>
+    </message>
+    <message>
+        <source>Графики НЕ записаны в память расходомера</source>
+        <translation>Charts have NOT been recorded in the flowmeter memory</translation>
+    </message>
+    <message>
+        <source>Во время получения сигнала может быть нарушена работа импульсного выхода.
+Вы действительно желаете получить сигналы?</source>
+        <translation>The pulse output may be disturbed while the signals are received.
+Do you really want to receive the signals?</translation>
+    </message>
+    <message>
+        <source>Задайте имя профиля</source>
+        <translation>Enter the profile name</translation>
+    </message>
+    <message>
+        <source>Ошибка при сохранении в файл значений параметров. Запись в файл прекращена</source>
+        <translation>Error saving the parameter values to the file. Recording to the file has stopped</translation>
+    </message>
+    <message>
+        <source>Имя профиля не задано</source>
+        <translation>No profile name given</translation>
+    </message>
+    <message>
+        <source>Имя профиля не может содержать «[», «]» и управляющие символы, начинаться с «;» и быть длиннее %1 символов</source>
+        <translation>A profile name cannot contain &quot;[&quot;, &quot;]&quot; or control characters, start with &quot;;&quot; or be longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>Имя «%1» занято другим разделом файла настроек</source>
+        <translation>The name &quot;%1&quot; is taken by another section of the settings file</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл настроек: профили не изменены</source>
+        <translation>Could not write the settings file: the profiles are unchanged</translation>
+    </message>
+    <message>
+        <source>Получение сигналов прервано, графики не изменены</source>
+        <translation>Receiving the signals was aborted; the charts are unchanged</translation>
+    </message>
+    <message>
+        <source>Блок сигналов (канал %1, отсчёт %2): измерительный модуль прислал другой блок, блок не принят</source>
+        <translation>Signal block (channel %1, sample %2): the measuring module sent another block; the block was not accepted</translation>
+    </message>
+    <message>
+        <source>Файл %1 больше %2 МБ и не может быть файлом сигналов. Файл не загружен.</source>
+        <translation>File %1 is larger than %2 MB and cannot be a signal file. The file was not loaded.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл %1: %2</source>
+        <translation>Could not read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Could not write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Сигналы получены из памяти расходомера</source>
+        <translation>The signals have been received from the flowmeter memory</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
