@@ -5,8 +5,8 @@
 #include "base/string_table.h"
 #include "base/user_error.h"
 #include "cli/exit_codes.h"
-#include "cli/param_value.h"
 #include "pages/page_requests.h"
+#include "pages/param_value.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
