@@ -247,6 +247,17 @@ constexpr Entry kStrings[] = {
     {4403, QT_TRANSLATE_NOOP("Strings", "Не удалось записать файл настроек: профили не изменены")},
     {4420, QT_TRANSLATE_NOOP("Strings",
                              "Параметры измерительного модуля в файле конфигурации не хранятся")},
+    {4440, QT_TRANSLATE_NOOP("Strings", "Прервать")},
+    {4441, QT_TRANSLATE_NOOP("Strings", "Получение сигналов прервано, графики не изменены")},
+    {4443, QT_TRANSLATE_NOOP("Strings",
+                             "Блок сигналов (канал %1, отсчёт %2): измерительный модуль прислал "
+                             "другой блок, блок не принят")},
+    {4444, QT_TRANSLATE_NOOP("Strings",
+                             "Файл %1 больше %2 МБ и не может быть файлом сигналов. Файл не "
+                             "загружен.")},
+    {4445, QT_TRANSLATE_NOOP("Strings", "Не удалось прочитать файл %1: %2")},
+    {4446, QT_TRANSLATE_NOOP("Strings", "Не удалось записать файл %1: %2")},
+    {4447, QT_TRANSLATE_NOOP("Strings", "Сигналы получены из памяти расходомера")},
     //: File %1 is larger than %2 KB: it is no DspEeprom dump.
     {4460, QT_TRANSLATE_NOOP("Strings", "Файл %1 больше %2 КБ: это не дамп DspEeprom.")},
     //: The file has no parameter %1.
@@ -267,7 +278,12 @@ constexpr Entry kStrings[] = {
     {4466, QT_TRANSLATE_NOOP("Strings", "Измерительному модулю ничего не отправлено.")},
     //: Parameters written: %1 of %2.
     {4467, QT_TRANSLATE_NOOP("Strings", "Записано параметров: %1 из %2.")},
-    {4520, QT_TRANSLATE_NOOP("Strings", "Не удалось показать папку %1")},
+    {4480, QT_TRANSLATE_NOOP("Strings",
+                             "Языковой модуль %1 отсутствует или поврежден: язык окон не изменен")},
+    {4481, QT_TRANSLATE_NOOP("Strings", "Неизвестный язык в файле настроек (%1): выбран русский")},
+    //: The language code of the system's message catalogues (/usr/share/locale/<code>) in
+    //: this language, for the system's error texts; "en" takes the system's own English.
+    {4482, QT_TRANSLATE_NOOP("Strings", "ru")},
     //: received %1
     {4500, QT_TRANSLATE_NOOP("Strings", "получено %1")},
     //: not received
@@ -276,23 +292,7 @@ constexpr Entry kStrings[] = {
     {4502, QT_TRANSLATE_NOOP("Strings", "Нет ответа с %1")},
     //: Values not written: %1 of %2 — %3
     {4503, QT_TRANSLATE_NOOP("Strings", "Не записано значений: %1 из %2 — %3")},
-    {4480, QT_TRANSLATE_NOOP("Strings",
-                             "Языковой модуль %1 отсутствует или поврежден: язык окон не изменен")},
-    {4481, QT_TRANSLATE_NOOP("Strings", "Неизвестный язык в файле настроек (%1): выбран русский")},
-    //: The language code of the system's message catalogues (/usr/share/locale/<code>) in
-    //: this language, for the system's error texts; "en" takes the system's own English.
-    {4482, QT_TRANSLATE_NOOP("Strings", "ru")},
-    {4440, QT_TRANSLATE_NOOP("Strings", "Прервать")},
-    {4441, QT_TRANSLATE_NOOP("Strings", "Получение сигналов прервано, графики не изменены")},
-    {4443, QT_TRANSLATE_NOOP("Strings",
-                             "Блок сигналов (канал %1, отсчёт %2): измерительный модуль прислал "
-                             "другой блок, блок не принят")},
-    {4444, QT_TRANSLATE_NOOP("Strings",
-                             "Файл %1 больше %2 МБ и не может быть файлом сигналов. Файл не "
-                             "загружен.")},
-    {4445, QT_TRANSLATE_NOOP("Strings", "Не удалось прочитать файл %1: %2")},
-    {4446, QT_TRANSLATE_NOOP("Strings", "Не удалось записать файл %1: %2")},
-    {4447, QT_TRANSLATE_NOOP("Strings", "Сигналы получены из памяти расходомера")},
+    {4520, QT_TRANSLATE_NOOP("Strings", "Не удалось показать папку %1")},
 };
 
 const Entry* Find(int n) {

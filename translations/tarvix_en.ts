@@ -2210,6 +2210,14 @@ Create it?</translation>
         <source>Из файла в расходомер</source>
         <translation>From file to flowmeter</translation>
     </message>
+    <message>
+        <source>ожидание</source>
+        <translation>idle</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>TFormFormats</name>

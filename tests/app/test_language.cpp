@@ -160,7 +160,19 @@ class TestLanguage : public QObject {
             for (auto it = range.first; it != range.second; ++it) same = same || it->second == text;
             QVERIFY2(same, qPrintable(where + QStringLiteral(": ") + text));
         }
-        QCOMPARE(back.size(), russian.size());
+        // Nothing added by the switch either (a text built twice, an item appended again). The
+        // indicator's values age while the poll is stopped here: their "received" tips are the
+        // stale-value display doing its work, not the switch.
+        const QString receivedTip = Str(kStrReceivedAt).section(u'%', 0, 0);
+        QStringList added;
+        for (const auto& [where, text] : back) {
+            if (where.endsWith(QLatin1String(":tip")) && text.startsWith(receivedTip)) continue;
+            const auto range = russian.equal_range(where);
+            bool known = false;
+            for (auto it = range.first; it != range.second; ++it) known = known || it->second == text;
+            if (!known || back.count(where) > russian.count(where)) added << where + u'=' + text;
+        }
+        QVERIFY2(added.isEmpty(), qPrintable(added.join(u'\n')));
         w_.Form().Connection().PollTimer().start();
     }
 
