@@ -169,7 +169,8 @@ class TestLanguage : public QObject {
             if (where.endsWith(QLatin1String(":tip")) && text.startsWith(receivedTip)) continue;
             const auto range = russian.equal_range(where);
             bool known = false;
-            for (auto it = range.first; it != range.second; ++it) known = known || it->second == text;
+            for (auto it = range.first; it != range.second; ++it)
+                known = known || it->second == text;
             if (!known || back.count(where) > russian.count(where)) added << where + u'=' + text;
         }
         QVERIFY2(added.isEmpty(), qPrintable(added.join(u'\n')));
