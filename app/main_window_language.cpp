@@ -16,6 +16,7 @@
 #include "pages/unit_rules.h"
 #include "pages/value_service.h"
 #include "session/program.h"
+#include "session/save_outcome.h"
 #include "tools/live_values.h"
 #include "ui_main_window.h"
 
@@ -186,6 +187,9 @@ void TForm1::RetranslateShell() {
     if (auto* l = findChild<QLabel*>(QStringLiteral("LabelExchanges"))) l->setText(tr("Обменов:"));
     if (auto* l = findChild<QLabel*>(QStringLiteral("LabelExchangeErrors")))
         l->setText(tr("ошибок:"));
+    // A refused save still on show is said again in the new language (its counts are kept).
+    if (saveFailure_ && saveOutcome_ && saveOutcome_->Failed())
+        saveFailure_->setText(saveOutcome_->Text());
 }
 
 }  // namespace tarvix

@@ -70,6 +70,8 @@ void TForm1::OpenSelectedNode() {
     // Qt delivers no click with a click on a node's expander, so unlike toolkits that do,
     // no click needs to be ignored after expanding or collapsing.
     if (!p_.Started) return;
+    // Another page, or the same one read again: the refused save belonged to what was shown.
+    ClearSaveFailure();
     const int node = SelectedNodeNumber();
     const int mode = p_.Worker.WorkMode.load();
     if (mode == kModeOffline && node != 0) {

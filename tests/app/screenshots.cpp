@@ -6,6 +6,7 @@
 #include "app/navigation.h"
 #include "base/string_table.h"
 #include "connect/form_setup_com.h"
+#include "connect/message_box.h"
 #include "formats/form_about.h"
 #include "formats/form_formats.h"
 #include "model/param_table.h"
@@ -33,6 +34,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,6 +48,20 @@
 #include <functional>
 #include <utility>
 #include <vector>
+
+// The program's own question box with Qt's standard buttons, in the language shown: taken
+// while it waits for its answer, then answered "Cancel".
+static void MessageBoxShot(QWidget* parent, const QString& file) {
+    QTimer::singleShot(800, [file] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->grab().save(file);
+            box->reject();
+        }
+    });
+    tarvix::ShowProgramMessage(parent, QMessageBox::Question,
+                               tarvix::Str(tarvix::kStrTransferConfirm),
+                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -411,7 +427,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "page of node 31 not shown in English\n");
         QTest::qWait(2500);
         form->grab().save(out + QStringLiteral("/main_window_english.png"));
+        MessageBoxShot(form.get(), out + QStringLiteral("/message_box_english.png"));
         form->findChild<QAction*>(QStringLiteral("MenuRussian"))->trigger();
+        MessageBoxShot(form.get(), out + QStringLiteral("/message_box_russian.png"));
     }
     form->close();
     return 0;

@@ -147,6 +147,13 @@ class TestWindowFeedback : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(w_.Idle(), 10000);
         QCOMPARE(combo->currentIndex(), before);
         QVERIFY(failure->isVisible());
+        // A language switch says it again in the new language, and again back.
+        const QString russian = failure->text();
+        w_.Find<QAction>("MenuEnglish")->trigger();
+        QVERIFY2(failure->text().startsWith(QLatin1String("Values not written: 1 of 1")),
+                 qPrintable(failure->text()));
+        w_.Find<QAction>("MenuRussian")->trigger();
+        QCOMPARE(failure->text(), russian);
         QVERIFY(w_.Sim(QStringLiteral("switch write off")));
         // The user's next action ends the message.
         w_.Find<QPushButton>("ButtonCancel")->setEnabled(true);
