@@ -4,8 +4,7 @@
 // half-way is reported by name with what was written.
 #include "cli/exit_codes.h"
 #include "link/dsp_eeprom_dump.h"
-#include "tests/support/cli_process.h"
-#include "tests/support/sim_process.h"
+#include "tests/support/two_sims_cli.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,37 +16,11 @@ namespace {
 
 using testing::SimProcess;
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-class CliDspDump : public ::testing::Test {
+class CliDspDump : public testing::TwoSimsCliTest {
   protected:
-    static void SetUpTestSuite() {
-        for (SimProcess*& s : sims_) {
-            s = new SimProcess;
-            QString error;
-            ASSERT_TRUE(s->Start({QStringLiteral("--freeze")}, &error)) << error.toStdString();
-        }
-    }
-    static void TearDownTestSuite() {
-        for (SimProcess*& s : sims_) {
-            delete s;
-            s = nullptr;
-        }
-    }
     void SetUp() override {
-        for (SimProcess* s : sims_) {
-            ASSERT_EQ(Sim(s, QStringLiteral("factory")), "ok");
-            ASSERT_EQ(Sim(s, QStringLiteral("dsp-fault clear")), "ok");
-        }
-    }
-    static testing::CliOutcome Cli(SimProcess* s, const QStringList& args) {
-        return testing::RunCli(QStringLiteral(TARVIX_BIN_DIR "/tarvix-cli"),
-                               QStringList{QStringLiteral("--port"), s->Link()} + args);
-    }
-    static std::string Sim(SimProcess* s, const QString& command) {
-        return s->Command(command).toStdString();
+        TwoSimsCliTest::SetUp();
+        for (SimProcess* s : sims_) ASSERT_EQ(Sim(s, QStringLiteral("dsp-fault clear")), "ok");
     }
     static std::vector<std::string> Eeprom(SimProcess* s) {
         std::vector<std::string> v;
@@ -55,12 +28,7 @@ class CliDspDump : public ::testing::Test {
             v.push_back(Sim(s, QStringLiteral("dsp get %1").arg(n)));
         return v;
     }
-    QString File(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
-
-    static SimProcess* sims_[2];
-    QTemporaryDir dir_;
 };
-SimProcess* CliDspDump::sims_[2] = {nullptr, nullptr};
 
 TEST_F(CliDspDump, ADumpOfOneModuleRestoresIntoAnotherWithItsChecksumIntact) {
     SimProcess* a = sims_[0];

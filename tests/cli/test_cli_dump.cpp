@@ -3,8 +3,7 @@
 // refuses is reported by name while the rest is written, and diff names what differs.
 #include "cli/exit_codes.h"
 #include "link/register_dump.h"
-#include "tests/support/cli_process.h"
-#include "tests/support/sim_process.h"
+#include "tests/support/two_sims_cli.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,41 +15,7 @@ namespace {
 
 using testing::SimProcess;
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-class CliDump : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        for (SimProcess*& s : sims_) {
-            s = new SimProcess;
-            QString error;
-            ASSERT_TRUE(s->Start({QStringLiteral("--freeze")}, &error)) << error.toStdString();
-        }
-    }
-    static void TearDownTestSuite() {
-        for (SimProcess*& s : sims_) {
-            delete s;
-            s = nullptr;
-        }
-    }
-    void SetUp() override {
-        for (SimProcess* s : sims_) ASSERT_EQ(Sim(s, QStringLiteral("factory")), "ok");
-    }
-    static testing::CliOutcome Cli(SimProcess* s, const QStringList& args) {
-        return testing::RunCli(QStringLiteral(TARVIX_BIN_DIR "/tarvix-cli"),
-                               QStringList{QStringLiteral("--port"), s->Link()} + args);
-    }
-    static std::string Sim(SimProcess* s, const QString& command) {
-        return s->Command(command).toStdString();
-    }
-    QString File(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
-
-    static SimProcess* sims_[2];
-    QTemporaryDir dir_;
-};
-SimProcess* CliDump::sims_[2] = {nullptr, nullptr};
+class CliDump : public testing::TwoSimsCliTest {};
 
 TEST_F(CliDump, ADumpOfOneDeviceRestoresIntoAnother) {
     SimProcess* a = sims_[0];
