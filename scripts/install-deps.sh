@@ -11,6 +11,8 @@ packages=(
   # Qt 6: widgets, charts, serial port enumeration, the Windows-1251 codec, UiTools, Linguist
   qt6-base-dev qt6-charts-dev qt6-serialport-dev qt6-5compat-dev libqt6opengl6-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
+  # the system's own messages (a port that cannot be opened) in Russian
+  libc-l10n
   # tests and benchmarks; libmodbus, socat and mbpoll are the interoperability peers
   libgtest-dev libgmock-dev libbenchmark-dev
   libmodbus-dev socat mbpoll
