@@ -47,6 +47,10 @@ case "${1:-build/release}" in
       command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
       cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVIX_WERROR=ON \
         "${launcher[@]}" >/dev/null || fail "configure $build"
+    else
+      # cpack reads the package settings the last configure wrote, before it builds anything:
+      # configure again, or a changed package field (a new Recommends) is not in the package.
+      cmake "$build" >/dev/null || fail "configure $build"
     fi
     git diff --quiet HEAD 2>/dev/null || say "note: the working tree has uncommitted changes; they are packaged"
     # cpack builds what is not built yet; niced, as the machine is shared.
