@@ -1,6 +1,7 @@
 #include "config_file_dialog.h"
 
 #include "base/string_table.h"
+#include "pages/message_box.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -24,8 +25,8 @@ QString ShowConfigFileDialog(QWidget* parent, const QString& current) {
     if (QFileInfo::exists(path)) return path;
     const QString question =
         QCoreApplication::translate("TForm1", "Файл %1 не существует.\nСоздать файл?").arg(path);
-    const auto answer = QMessageBox::question(parent, Str(kStrProgramTitle), question,
-                                              QMessageBox::Yes | QMessageBox::No);
+    const auto answer = ShowProgramMessage(parent, QMessageBox::Question, question,
+                                           QMessageBox::Yes | QMessageBox::No);
     return answer == QMessageBox::Yes ? path : QString();
 }
 

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/quit_signals.h"
 #include "base/string_table.h"
+#include "pages/message_box.h"
 #include "session/program.h"
 
 #include <QApplication>
@@ -39,8 +40,8 @@ int main(int argc, char** argv) {
         form->show();
         return app.exec();
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, tarvix::Str(tarvix::kStrProgramTitle),
-                              QString::fromLocal8Bit(e.what()));
+        tarvix::ShowProgramMessage(nullptr, QMessageBox::Critical, QString::fromLocal8Bit(e.what()),
+                                   QMessageBox::Ok);
         return 1;
     }
 }

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "app/config_file_dialog.h"
-#include "connect/message_box.h"
+#include "pages/message_box.h"
 #include "session/connection_controller.h"
 #include "tools/indicator_log.h"
 

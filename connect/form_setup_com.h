@@ -13,7 +13,7 @@
 // standard error box. The dialog's own buttons catch and show it themselves.
 #pragma once
 
-#include "connect/message_box.h"
+#include "pages/message_box.h"
 #include "connect/port_enumeration.h"
 #include "session/connection_controller.h"
 

@@ -1,4 +1,5 @@
 #include "formats/form_formats.h"
+#include "pages/message_box.h"
 
 #include "base/string_table.h"
 #include "base/user_error.h"
@@ -32,8 +33,7 @@ TFormFormats::TFormFormats(Program& program, Descriptors& descriptors, const Dis
       ui_(std::make_unique<Ui::TFormFormats>()) {
     ui_->setupUi(this);
     message_ = [](QWidget* owner, const QString& text) {
-        QMessageBox box(QMessageBox::Warning, Str(kStrProgramTitle), text, QMessageBox::Ok, owner);
-        box.exec();
+        ShowProgramMessage(owner, QMessageBox::Warning, text, QMessageBox::Ok);
     };
     // Every row up to the measuring module's: the register rows with the group rows among
     // them, so the list reads as the parameter tree does.

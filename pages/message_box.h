@@ -1,6 +1,6 @@
-// Message boxes of the connection windows. Every box carries the program's title (string 0)
-// as its caption; a window asks through a MessageBoxFunction so that a test can answer in
-// place of the user.
+// The program's message boxes. Every box carries the program's title (string 0) as its
+// caption and wraps long words; a window asks through a MessageBoxFunction (or a narrower
+// function of its own) so that a test can answer in place of the user.
 #pragma once
 
 #include <QMessageBox>

@@ -1,4 +1,5 @@
 #include "tools/form_cur_calibr.h"
+#include "pages/message_box.h"
 
 #include "base/string_table.h"
 #include "base/user_error.h"
@@ -49,11 +50,7 @@ TFormCurCalibr::TFormCurCalibr(Program& program, QWidget* parent)
       calibration_(program) {
     ui_->setupUi(this);
     ui_->LabelCountHint->hide();
-    message_ = [](QWidget* owner, QMessageBox::Icon icon, const QString& text,
-                  QMessageBox::StandardButtons buttons) {
-        QMessageBox box(icon, Str(kStrProgramTitle), text, buttons, owner);
-        return static_cast<QMessageBox::StandardButton>(box.exec());
-    };
+    message_ = ShowProgramMessage;
     const QString folder = p_.Folder;
     saveReport_ = [folder](QWidget* owner, const QString& proposed) {
         return SaveReportDialog(owner, folder, proposed);

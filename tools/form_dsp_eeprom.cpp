@@ -1,4 +1,5 @@
 #include "tools/form_dsp_eeprom.h"
+#include "pages/message_box.h"
 
 #include "base/string_table.h"
 #include "link/modbus_rtu.h"
@@ -35,11 +36,7 @@ TFormDspRegDump::TFormDspRegDump(Program& program, QWidget* parent)
       transfer_(program) {
     ui_->setupUi(this);
     setFixedSize(size());
-    message_ = [](QWidget* owner, QMessageBox::Icon icon, const QString& text,
-                  QMessageBox::StandardButtons buttons) {
-        QMessageBox box(icon, Str(kStrProgramTitle), text, buttons, owner);
-        return static_cast<QMessageBox::StandardButton>(box.exec());
-    };
+    message_ = ShowProgramMessage;
     const QString folder = p_.Folder;
     saveFile_ = [folder](QWidget* owner) { return ChooseDspFile(owner, folder, true); };
     openFile_ = [folder](QWidget* owner) { return ChooseDspFile(owner, folder, false); };

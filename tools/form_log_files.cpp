@@ -1,4 +1,5 @@
 #include "tools/form_log_files.h"
+#include "pages/message_box.h"
 
 #include "base/string_table.h"
 #include "base/user_error.h"
@@ -18,9 +19,7 @@ TFormLogFiles::TFormLogFiles(Program& program, QWidget* parent)
     : QDialog(parent), p_(program), ui_(std::make_unique<Ui::TFormLogFiles>()) {
     ui_->setupUi(this);
     message_ = [](QWidget* owner, const QString& text) {
-        QMessageBox box(QMessageBox::Information, Str(kStrProgramTitle), text, QMessageBox::Ok,
-                        owner);
-        box.exec();
+        ShowProgramMessage(owner, QMessageBox::Information, text, QMessageBox::Ok);
     };
     connect(ui_->FileListBox1, &QListWidget::itemClicked, this, &TFormLogFiles::FileListBox1Click);
     connect(ui_->FileListBox1, &QListWidget::itemActivated, this,

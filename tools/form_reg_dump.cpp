@@ -1,4 +1,5 @@
 #include "tools/form_reg_dump.h"
+#include "pages/message_box.h"
 
 #include "base/string_table.h"
 #include "link/modbus_rtu.h"
@@ -58,11 +59,7 @@ TFormRegDump::TFormRegDump(Program& program, QWidget* parent)
     : QDialog(parent), p_(program), ui_(std::make_unique<Ui::TFormRegDump>()), transfer_(program) {
     ui_->setupUi(this);
     setFixedSize(size());
-    message_ = [](QWidget* owner, QMessageBox::Icon icon, const QString& text,
-                  QMessageBox::StandardButtons buttons) {
-        QMessageBox box(icon, Str(kStrProgramTitle), text, buttons, owner);
-        return static_cast<QMessageBox::StandardButton>(box.exec());
-    };
+    message_ = ShowProgramMessage;
     const QString folder = p_.Folder;
     saveFile_ = [folder](QWidget* owner, const QString& proposed) {
         return SaveDumpDialog(owner, folder, proposed);

@@ -6,7 +6,7 @@
 #include "app/navigation.h"
 #include "base/string_table.h"
 #include "connect/form_setup_com.h"
-#include "connect/message_box.h"
+#include "pages/message_box.h"
 #include "formats/form_about.h"
 #include "formats/form_formats.h"
 #include "model/param_table.h"

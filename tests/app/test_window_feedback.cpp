@@ -5,7 +5,7 @@
 // and the indicator's placeholders and a long message laid out readably.
 #include "app/main_window.h"
 #include "base/string_table.h"
-#include "connect/message_box.h"
+#include "pages/message_box.h"
 #include "link/modbus_rtu.h"
 #include "link/protocol.h"
 #include "model/register_ids.h"
