@@ -13,8 +13,8 @@
 // standard error box. The dialog's own buttons catch and show it themselves.
 #pragma once
 
-#include "pages/message_box.h"
 #include "connect/port_enumeration.h"
+#include "pages/message_box.h"
 #include "session/connection_controller.h"
 
 #include <QDialog>

@@ -5,10 +5,10 @@
 // and the indicator's placeholders and a long message laid out readably.
 #include "app/main_window.h"
 #include "base/string_table.h"
-#include "pages/message_box.h"
 #include "link/modbus_rtu.h"
 #include "link/protocol.h"
 #include "model/register_ids.h"
+#include "pages/message_box.h"
 #include "tests/support/window_harness.h"
 
 #include <QAction>
@@ -61,6 +61,12 @@ class TestWindowFeedback : public QObject {
         QVERIFY(w_.Open(0));
         QTRY_VERIFY_WITH_TIMEOUT(PollIdle() && w_.Idle(), 10000);
         QTest::qWait(2 * form_->Connection().PollInterval());
+        // A longer pause than the program's, so that a loaded machine cannot stretch the
+        // steps of a held key past it: the test is about what the pause does, not its length.
+        auto* pause = form_->findChild<QTimer*>(QStringLiteral("TimerKeyOpen"));
+        QVERIFY(pause);
+        const int programPause = pause->interval();
+        pause->setInterval(1500);
         auto* tree = w_.Find<QTreeWidget>("TreeView1");
         auto* pages = w_.Find<QStackedWidget>("PageControl1");
         tree->setFocus();
@@ -92,6 +98,7 @@ class TestWindowFeedback : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(w_.Idle() && form_->ActivePage() == 10, 10000);
         QTest::qWait(500);
         QCOMPARE(w_.SimRequests() - before, PageReadRequests(10));
+        pause->setInterval(programPause);
         w_.Find<QAction>("MenuInd")->setChecked(true);
     }
 
@@ -111,8 +118,9 @@ class TestWindowFeedback : public QObject {
         silent.start();
         QTRY_VERIFY_WITH_TIMEOUT(Grey(massFlow) && Grey(field), 10000);
         // Received more than two intervals ago, judged every quarter second: with the last
-        // answer at most one interval before the silence, about three intervals at most.
-        QVERIFY2(silent.elapsed() < 3 * interval + 1000,
+        // answer at most one interval before the silence, about three intervals at most
+        // (with room for a loaded machine; the rule itself is tested in ValueFreshness).
+        QVERIFY2(silent.elapsed() < 3 * interval + 2000,
                  qPrintable(QString::number(silent.elapsed())));
         const QRegularExpression received(QStringLiteral("^получено \\d\\d:\\d\\d:\\d\\d$"));
         QVERIFY2(received.match(massFlow->toolTip()).hasMatch(), qPrintable(massFlow->toolTip()));
