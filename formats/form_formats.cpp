@@ -1,11 +1,11 @@
 #include "formats/form_formats.h"
-#include "pages/message_box.h"
 
 #include "base/string_table.h"
 #include "base/user_error.h"
 #include "formats/value_formats.h"
 #include "link/modbus_rtu.h"
 #include "model/param_table.h"
+#include "pages/message_box.h"
 #include "pages/numeric_picture.h"
 #include "pages/page_requests.h"
 #include "pages/value_service.h"

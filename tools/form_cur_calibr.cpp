@@ -1,9 +1,9 @@
 #include "tools/form_cur_calibr.h"
-#include "pages/message_box.h"
 
 #include "base/string_table.h"
 #include "base/user_error.h"
 #include "link/modbus_rtu.h"
+#include "pages/message_box.h"
 #include "pages/numeric_picture.h"
 #include "pages/value_parse.h"
 #include "session/program.h"

@@ -1,12 +1,10 @@
 #include "tools/form_dsp_eeprom.h"
-#include "pages/message_box.h"
 
 #include "base/string_table.h"
 #include "link/modbus_rtu.h"
 #include "session/program.h"
 #include "ui_form_dsp_eeprom.h"
 
-#include <QCloseEvent>
 #include <QFileDialog>
 
 namespace tarvix {
@@ -30,13 +28,13 @@ QString ChooseDspFile(QWidget* parent, const QString& folder, bool save) {
 }  // namespace
 
 TFormDspRegDump::TFormDspRegDump(Program& program, QWidget* parent)
-    : QDialog(parent),
+    : TransferDialog(parent),
       p_(program),
       ui_(std::make_unique<Ui::TFormDspRegDump>()),
       transfer_(program) {
     ui_->setupUi(this);
+    UseControls(ui_->LabelStatus, ui_->ButtonCancel, ui_->ButtonFmToFile, ui_->ButtonFileToFm);
     setFixedSize(size());
-    message_ = ShowProgramMessage;
     const QString folder = p_.Folder;
     saveFile_ = [folder](QWidget* owner) { return ChooseDspFile(owner, folder, true); };
     openFile_ = [folder](QWidget* owner) { return ChooseDspFile(owner, folder, false); };
@@ -44,7 +42,6 @@ TFormDspRegDump::TFormDspRegDump(Program& program, QWidget* parent)
             &TFormDspRegDump::ButtonFmToFileClick);
     connect(ui_->ButtonFileToFm, &QPushButton::clicked, this,
             &TFormDspRegDump::ButtonFileToFmClick);
-    connect(ui_->ButtonCancel, &QPushButton::clicked, this, &TFormDspRegDump::ButtonCancelClick);
     connect(&transfer_, &DspEepromTransfer::Requested, this, &TFormDspRegDump::ShowRequested);
     connect(&transfer_, &DspEepromTransfer::Retrying, this, &TFormDspRegDump::ShowRetrying);
     connect(&transfer_, &DspEepromTransfer::Finished, this, &TFormDspRegDump::TransferFinished);
@@ -57,8 +54,6 @@ void TFormDspRegDump::SetFileDialogs(FileFunction save, FileFunction open) {
     openFile_ = std::move(open);
 }
 
-QString TFormDspRegDump::Status() const { return ui_->LabelStatus->text(); }
-
 void TFormDspRegDump::showEvent(QShowEvent* event) {
     FormShow();
     QDialog::showEvent(event);
@@ -70,22 +65,7 @@ void TFormDspRegDump::FormShow() {
     ui_->LabelCurRegName->setText(kNone);
     ui_->LabelTries->setText(QStringLiteral("0"));
     ui_->ProgressBar->setValue(0);
-    SetStatus(Str(kStrDumpIdle));
-    SetRunning(false);
-    closeWhenDone_ = false;
-}
-
-void TFormDspRegDump::SetStatus(const QString& text) { ui_->LabelStatus->setText(text); }
-
-void TFormDspRegDump::SetRunning(bool running) {
-    ui_->ButtonCancel->setText(Str(running ? kStrAbort : kStrDumpClose));
-    // A second transfer over a running one would overwrite the request in the list.
-    ui_->ButtonFmToFile->setEnabled(!running);
-    ui_->ButtonFileToFm->setEnabled(!running);
-}
-
-void TFormDspRegDump::Message(const QString& text) {
-    if (message_) message_(this, QMessageBox::Warning, text, QMessageBox::Ok);
+    ShowIdle();
 }
 
 void TFormDspRegDump::ButtonFmToFileClick() {
@@ -133,10 +113,7 @@ void TFormDspRegDump::TransferFinished(DspEepromTransfer::Outcome outcome) {
     using Outcome = DspEepromTransfer::Outcome;
     switch (outcome) {
         case Outcome::TimedOut:
-            SetStatus(Str(kStrExchangeTimeout));
-            // The button keeps "Прервать"; pressing it now closes the dialog.
-            ui_->ButtonFmToFile->setEnabled(true);
-            ui_->ButtonFileToFm->setEnabled(true);
+            ShowTimedOut();
             break;
         case Outcome::Aborted:
             SetRunning(false);
@@ -157,7 +134,7 @@ void TFormDspRegDump::TransferFinished(DspEepromTransfer::Outcome outcome) {
             }
             break;
     }
-    if (closeWhenDone_) close();
+    CloseIfAsked();
 }
 
 void TFormDspRegDump::WriteFile() {
@@ -174,34 +151,6 @@ void TFormDspRegDump::WriteFile() {
         return;
     }
     SetStatus(Str(kStrDumpDone));
-}
-
-void TFormDspRegDump::ButtonCancelClick() {
-    if (transfer_.Running()) {
-        transfer_.RequestAbort();
-        return;
-    }
-    close();
-}
-
-void TFormDspRegDump::reject() {
-    // Escape and the title bar's button end a running transfer first, as "Прервать" does.
-    if (transfer_.Running()) {
-        transfer_.RequestAbort();
-        closeWhenDone_ = true;
-        return;
-    }
-    QDialog::reject();
-}
-
-void TFormDspRegDump::closeEvent(QCloseEvent* event) {
-    if (transfer_.Running()) {
-        transfer_.RequestAbort();
-        closeWhenDone_ = true;
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 void TFormDspRegDump::changeEvent(QEvent* event) {

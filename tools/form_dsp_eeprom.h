@@ -5,9 +5,7 @@
 #pragma once
 
 #include "tools/dsp_eeprom_transfer.h"
-
-#include <QDialog>
-#include <QMessageBox>
+#include "tools/transfer_dialog.h"
 
 #include <functional>
 #include <memory>
@@ -20,32 +18,27 @@ namespace tarvix {
 
 struct Program;
 
-class TFormDspRegDump : public QDialog {
+class TFormDspRegDump : public TransferDialog {
     Q_OBJECT
   public:
-    // The boxes and file dialogs the dialog asks through; tests answer in place of the user.
-    using MessageFunction = std::function<QMessageBox::StandardButton(
-        QWidget*, QMessageBox::Icon, const QString&, QMessageBox::StandardButtons)>;
-    // Return the chosen path, or an empty string when cancelled.
+    // The file dialogs the dialog asks through; tests answer in place of the user. They
+    // return the chosen path, or an empty string when cancelled.
     using FileFunction = std::function<QString(QWidget*)>;
 
     explicit TFormDspRegDump(Program& program, QWidget* parent = nullptr);
     ~TFormDspRegDump() override;
 
-    void SetMessageBox(MessageFunction f) { message_ = std::move(f); }
     void SetFileDialogs(FileFunction save, FileFunction open);
 
     void ButtonFmToFileClick();
     void ButtonFileToFmClick();
-    void ButtonCancelClick();
     DspEepromTransfer& Transfer() { return transfer_; }
-    QString Status() const;
 
   protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
+    bool TransferRunning() const override { return transfer_.Running(); }
+    void AbortTransfer() override { transfer_.RequestAbort(); }
 
   private:
     void FormShow();
@@ -53,17 +46,12 @@ class TFormDspRegDump : public QDialog {
     void ShowRetrying(int n, std::uint8_t result, int tries);
     void TransferFinished(DspEepromTransfer::Outcome outcome);
     void WriteFile();
-    void SetRunning(bool running);
-    void SetStatus(const QString& text);
-    void Message(const QString& text);
 
     Program& p_;
     std::unique_ptr<Ui::TFormDspRegDump> ui_;
     DspEepromTransfer transfer_;
-    MessageFunction message_;
     FileFunction saveFile_;
     FileFunction openFile_;
-    bool closeWhenDone_ = false;
 };
 
 }  // namespace tarvix

@@ -1,8 +1,8 @@
 #include "tools/form_log_files.h"
-#include "pages/message_box.h"
 
 #include "base/string_table.h"
 #include "base/user_error.h"
+#include "pages/message_box.h"
 #include "session/program.h"
 #include "tools/journal_file_view.h"
 #include "ui_form_log_files.h"

@@ -1,5 +1,4 @@
 #include "tools/form_reg_dump.h"
-#include "pages/message_box.h"
 
 #include "base/string_table.h"
 #include "link/modbus_rtu.h"
@@ -8,7 +7,6 @@
 #include "session/program.h"
 #include "ui_form_reg_dump.h"
 
-#include <QCloseEvent>
 #include <QDate>
 #include <QEvent>
 #include <QFileDialog>
@@ -56,10 +54,13 @@ QString OpenDumpDialog(QWidget* parent, const QString& folder) {
 }  // namespace
 
 TFormRegDump::TFormRegDump(Program& program, QWidget* parent)
-    : QDialog(parent), p_(program), ui_(std::make_unique<Ui::TFormRegDump>()), transfer_(program) {
+    : TransferDialog(parent),
+      p_(program),
+      ui_(std::make_unique<Ui::TFormRegDump>()),
+      transfer_(program) {
     ui_->setupUi(this);
+    UseControls(ui_->LabelStatus, ui_->ButtonCancel, ui_->ButtonFmToFile, ui_->ButtonFileToFm);
     setFixedSize(size());
-    message_ = ShowProgramMessage;
     const QString folder = p_.Folder;
     saveFile_ = [folder](QWidget* owner, const QString& proposed) {
         return SaveDumpDialog(owner, folder, proposed);
@@ -67,7 +68,6 @@ TFormRegDump::TFormRegDump(Program& program, QWidget* parent)
     openFile_ = [folder](QWidget* owner) { return OpenDumpDialog(owner, folder); };
     connect(ui_->ButtonFmToFile, &QPushButton::clicked, this, &TFormRegDump::ButtonFmToFileClick);
     connect(ui_->ButtonFileToFm, &QPushButton::clicked, this, &TFormRegDump::ButtonFileToFmClick);
-    connect(ui_->ButtonCancel, &QPushButton::clicked, this, &TFormRegDump::ButtonCancelClick);
     connect(&transfer_, &RegisterDumpTransfer::Requested, this, &TFormRegDump::ShowRequested);
     connect(&transfer_, &RegisterDumpTransfer::Finished, this, &TFormRegDump::TransferFinished);
 }
@@ -79,8 +79,6 @@ void TFormRegDump::SetFileDialogs(SaveFileFunction save, OpenFileFunction open) 
     openFile_ = std::move(open);
 }
 
-QString TFormRegDump::Status() const { return ui_->LabelStatus->text(); }
-
 void TFormRegDump::showEvent(QShowEvent* event) {
     FormShow();
     QDialog::showEvent(event);
@@ -91,23 +89,7 @@ void TFormRegDump::FormShow() {
     ui_->LabelCurReg->setText(kNone);
     ui_->LabelCurRegName->setText(kNone);
     ui_->ProgressBar->setValue(0);
-    SetStatus(Str(kStrDumpIdle));
-    SetRunning(false);
-    closeWhenDone_ = false;
-}
-
-void TFormRegDump::SetStatus(const QString& text) { ui_->LabelStatus->setText(text); }
-
-void TFormRegDump::SetRunning(bool running) {
-    ui_->ButtonCancel->setText(Str(running ? kStrAbort : kStrDumpClose));
-    ui_->ButtonCancel->setEnabled(true);
-    // A second transfer over a running one would overwrite the request in the list.
-    ui_->ButtonFmToFile->setEnabled(!running);
-    ui_->ButtonFileToFm->setEnabled(!running);
-}
-
-void TFormRegDump::Message(const QString& text) {
-    if (message_) message_(this, QMessageBox::Warning, text, QMessageBox::Ok);
+    ShowIdle();
 }
 
 void TFormRegDump::ButtonFmToFileClick() {
@@ -159,10 +141,7 @@ void TFormRegDump::TransferFinished(RegisterDumpTransfer::Outcome outcome) {
     using Outcome = RegisterDumpTransfer::Outcome;
     switch (outcome) {
         case Outcome::TimedOut:
-            SetStatus(Str(kStrExchangeTimeout));
-            // The button keeps "Прервать"; pressing it now closes the dialog.
-            ui_->ButtonFmToFile->setEnabled(true);
-            ui_->ButtonFileToFm->setEnabled(true);
+            ShowTimedOut();
             break;
         case Outcome::Failed: {
             QString text = ResultText(transfer_.FailedResult());
@@ -188,7 +167,7 @@ void TFormRegDump::TransferFinished(RegisterDumpTransfer::Outcome outcome) {
             }
             break;
     }
-    if (closeWhenDone_) close();
+    CloseIfAsked();
 }
 
 void TFormRegDump::WriteFile() {
@@ -206,34 +185,6 @@ void TFormRegDump::WriteFile() {
         return;
     }
     SetStatus(Str(kStrDumpDone));
-}
-
-void TFormRegDump::ButtonCancelClick() {
-    if (transfer_.Running()) {
-        transfer_.RequestAbort();
-        return;
-    }
-    close();
-}
-
-void TFormRegDump::reject() {
-    // Escape and the title bar's button end a running transfer first, as "Прервать" does.
-    if (transfer_.Running()) {
-        transfer_.RequestAbort();
-        closeWhenDone_ = true;
-        return;
-    }
-    QDialog::reject();
-}
-
-void TFormRegDump::closeEvent(QCloseEvent* event) {
-    if (transfer_.Running()) {
-        transfer_.RequestAbort();
-        closeWhenDone_ = true;
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 void TFormRegDump::changeEvent(QEvent* event) {

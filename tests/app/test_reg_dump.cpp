@@ -85,6 +85,17 @@ class TestRegDump : public QObject {
         QVERIFY(!dialog_->isVisible());
         dialog_->show();
 
+        // Escape in the middle of a read aborts it too; the dialog goes only once it has
+        // ended, so the operation list is never left running behind a closed dialog.
+        Button("ButtonFmToFile")->click();
+        QTest::keyClick(dialog_, Qt::Key_Escape);
+        QVERIFY(dialog_->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return !dialog_->isVisible(); }, 10000));
+        QCOMPARE(dialog_->Status(), Str(kStrDumpAborted));
+        QVERIFY(!dialog_->Transfer().Running());
+        QVERIFY(!QFile::exists(file_));
+        dialog_->show();
+
         // Writing: the rows before the abort were written, nothing after it.
         file_ = kept;
         const int before = Requests();
