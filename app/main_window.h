@@ -185,6 +185,7 @@ class TForm1 : public QMainWindow {
     void SetTreeCaptions(int lang);
     void FormShow();
     void SetStatus(int panel, const QString& text);
+    void NameFile(const QString& file);
     void SetModeItem(QAction* item);
     void ResetIndicator();
     void ShowDisconnected();
@@ -275,6 +276,9 @@ class TForm1 : public QMainWindow {
     ConfigFileDialogFunction chooseFile_;
     FolderViewer showFolder_;
     QString configFileName_;  // the configuration file chosen last in the dialog
+    // The file the status bar names: the one worked on, or the one just chosen. "Файл" reads
+    // it again without asking; a connection or its loss ends the naming.
+    QString namedFile_;
 
     QLabel* statusPanels_[5] = {};
     QLabel* labelGot_ = nullptr;

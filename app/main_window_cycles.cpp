@@ -98,7 +98,7 @@ void TForm1::ShowConnectionState(ConnectionState now, ConnectionState before) {
             if (connecting_) connecting_->close();
             SetModeItem(ui_->MenuOnline);
             SetStatus(1, Str(kStrConnected));
-            SetStatus(2, QString());
+            NameFile(QString());
             return;
         case ConnectionState::FileMode:
             // The file's name comes with ShowFileMode. What works only online stops.
@@ -134,7 +134,7 @@ void TForm1::ResetIndicator() {
 void TForm1::ShowDisconnected() {
     SetModeItem(ui_->MenuOffline);
     SetStatus(1, Str(kStrDisconnected));
-    SetStatus(2, QString());
+    NameFile(QString());
     ui_->ProgressBarCom->setValue(0);
     ResetIndicator();
 }
@@ -142,13 +142,18 @@ void TForm1::ShowDisconnected() {
 void TForm1::ShowFileMode(const QString& fileName) {
     SetModeItem(ui_->MenuFile);
     SetStatus(1, Str(kStrFileMode));
-    SetStatus(2, fileName);
+    NameFile(fileName);
+}
+
+void TForm1::NameFile(const QString& file) {
+    namedFile_ = file;
+    SetStatus(2, file);
 }
 
 void TForm1::UseConfigFile() {
     // The status bar names a file while the program works on one, and after a choice in the
     // dialog: that file is read again without asking.
-    if (StatusText(2).isEmpty() || configFileName_.isEmpty()) {
+    if (namedFile_.isEmpty() || configFileName_.isEmpty()) {
         const QString chosen = chooseFile_(this, configFileName_);
         if (chosen.isEmpty()) return;
         configFileName_ = chosen;
@@ -167,7 +172,7 @@ void TForm1::ChooseConfigFile() {
     const QString chosen = chooseFile_(this, configFileName_);
     if (chosen.isEmpty()) return;
     configFileName_ = chosen;
-    SetStatus(2, chosen);
+    NameFile(chosen);
     UseConfigFile();
 }
 
