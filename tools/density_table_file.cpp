@@ -1,6 +1,7 @@
 #include "tools/density_table_file.h"
 
 #include "base/cp1251.h"
+#include "base/grid_line.h"
 #include "base/string_table.h"
 #include "base/user_error.h"
 #include "pages/value_parse.h"
@@ -11,14 +12,6 @@ namespace tarvix {
 namespace {
 
 constexpr int kFields = 3;  // number, temperature, density
-
-bool NeedsQuotes(const QString& cell) {
-    for (const QChar c : cell) {
-        if (c == u' ' || c == u'"' || c == u';' || c.category() == QChar::Other_Control)
-            return true;
-    }
-    return false;
-}
 
 bool IsNumberOrEmpty(const QString& text) {
     if (text.trimmed().isEmpty()) return true;
@@ -32,28 +25,12 @@ bool IsNumberOrEmpty(const QString& text) {
 
 }  // namespace
 
-QByteArray TableFileLine(const QStringList& cells) {
-    QStringList fields;
-    for (const QString& cell : cells) {
-        if (!NeedsQuotes(cell)) {
-            fields << cell;
-            continue;
-        }
-        QString quoted = cell;
-        quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-        fields << QLatin1Char('"') + quoted + QLatin1Char('"');
-    }
-    QString line = fields.join(QLatin1Char(';'));
-    if (cells.size() == 1 && cells.front().isEmpty()) line = QStringLiteral("\"\"");
-    return ToCp1251(line) + "\r\n";
-}
-
 QByteArray DensityTableFile(const QStringList& header, const PointCells& rows) {
-    QByteArray bytes = TableFileLine(header);
+    QByteArray bytes = GridLine(header);
     for (int k = 0; k < kDensityPoints; ++k) {
         const PointRow row =
             k < static_cast<int>(rows.size()) ? rows[static_cast<std::size_t>(k)] : PointRow{};
-        bytes += TableFileLine({QString::number(k + 1), row[0], row[1]});
+        bytes += GridLine({QString::number(k + 1), row[0], row[1]});
     }
     return bytes;
 }

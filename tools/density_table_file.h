@@ -12,11 +12,6 @@
 
 namespace tarvix {
 
-// One line of the grid file format, CR LF included: a cell holding a blank, a control
-// character, a double quote or ";" is enclosed in double quotes with its quotes doubled.
-// (The format of every grid file; here until the shared grid file routines are in place.)
-QByteArray TableFileLine(const QStringList& cells);
-
 // A density table's file: the header line, then the 20 point rows numbered 1..20.
 QByteArray DensityTableFile(const QStringList& header, const PointCells& rows);
 
