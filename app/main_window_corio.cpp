@@ -24,6 +24,10 @@ void TForm1::InstallCorioPage() {
     hooks.ConnectFirst = [this](std::function<void()> action) { ConnectFirst(std::move(action)); };
     hooks.DspValues = [this]() -> DspValueArray& { return descriptors_->DspValues(); };
     hooks.DecimalSeparator = [this] { return descriptors_->DecimalSeparator(); };
+    hooks.DisplayFormat = [this](int id) {
+        const ValueService* service = descriptors_->DC(id);
+        return service ? service->Desc.Format : QString();
+    };
     auto* corio = new CorioPage(p_, *connection_, *page, std::move(hooks));
 
     QTreeWidget* tree = ui_->TreeView1;

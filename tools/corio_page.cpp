@@ -126,7 +126,7 @@ void CorioPage::Read(bool fromTimer) {
         hooks_.ConnectFirst([this] { Read(); });
         return;
     }
-    const ParamRef ref = RefOf(*row);
+    const ParamRef ref = RefOfRow(*row);
     const QString item = list_->currentItem()->text();
     if (ref.IsDsp() && mode == kModeFile) {
         // The configuration file holds the registers only: no value of the module to show.
@@ -158,7 +158,7 @@ void CorioPage::Write() {
         SetResult(ParamResultLine(QTime::currentTime(), {}, Str(kStrParamReadOnly)));
         return;
     }
-    const ParamRef ref = RefOf(*row);
+    const ParamRef ref = RefOfRow(*row);
     const QString item = list_->currentItem()->text();
     if (ref.IsDsp() && mode == kModeFile) {
         // Nothing would reach a module, yet the list would end without a failure.
@@ -184,6 +184,15 @@ void CorioPage::Write() {
     pending_ = std::move(pending);
     op.Launch();
     c_.StartOperation(kTagWrite);
+}
+
+ParamRef CorioPage::RefOfRow(int row) const {
+    ParamRef ref = RefOf(row);
+    if (!ref.IsDsp() && hooks_.DisplayFormat) {
+        if (QString format = hooks_.DisplayFormat(ref.Id); !format.isEmpty())
+            ref.Format = std::move(format);
+    }
+    return ref;
 }
 
 void CorioPage::ShowValue(const ParamRef& ref) {

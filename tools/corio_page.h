@@ -41,6 +41,9 @@ class CorioPage : public QObject {
         std::function<void(std::function<void()> action)> ConnectFirst;
         std::function<DspValueArray&()> DspValues;
         std::function<QChar()> DecimalSeparator;
+        // The display format the pages use for a register identifier now (the user's, where
+        // one is set); empty when it has none.
+        std::function<QString(int id)> DisplayFormat;
     };
 
     CorioPage(Program& program, ConnectionController& connection, QWidget& page, Hooks hooks);
@@ -72,6 +75,8 @@ class CorioPage : public QObject {
     void WhenIdle(std::function<void()> action);
     // The row of the chosen item; with none chosen, item 0 is chosen (when choose is set).
     std::optional<int> ChosenRow(bool choose);
+    // The parameter of a row as its page shows and takes it: with the page's display format.
+    ParamRef RefOfRow(int row) const;
     void ShowValue(const ParamRef& ref);
     void Finished(const OperationOutcome& outcome);
     void Abandoned();

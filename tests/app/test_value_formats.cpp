@@ -86,6 +86,15 @@ class TestValueFormats : public QObject {
         auto* label = w_.Find<QLabel>("LabelTemperature");
         QTRY_COMPARE_WITH_TIMEOUT(label->text(), QStringLiteral("21") + sep + QStringLiteral("457"),
                                   5000);
+        // The single-parameter page shows the value as its page does.
+        QVERIFY(w_.Open(NodeOfPage("PageCorio")));
+        auto* list = w_.Find<QListWidget>("ListAllRegsCorio");
+        const auto items = list->findItems(QStringLiteral("Temperature"), Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        list->setCurrentItem(items.front());
+        w_.Find<QPushButton>("ButtonReadCorio")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(w_.Find<QLabel>("LabelStringCorio")->text(),
+                                  QStringLiteral("21") + sep + QStringLiteral("457"), 5000);
 
         // The next start, with keys that name no value and formats no interpreter takes
         // beside it: those are passed over, the catalogue's formats stay.
