@@ -17,6 +17,7 @@
 #include "pages/value_service.h"
 #include "session/program.h"
 #include "session/save_outcome.h"
+#include "tools/corio_page.h"
 #include "tools/live_values.h"
 #include "ui_main_window.h"
 
@@ -160,6 +161,7 @@ void TForm1::ReshowPages() {
     descriptors_->ReshowLabels();
     if (tables_) tables_->SetHeaders();
     if (live_) live_->SetTexts();
+    if (auto* corio = findChild<CorioPage*>()) corio->ShowInLanguage();
     if (auto* grid = findChild<QTableWidget*>(QStringLiteral("StringGridErrors"))) {
         const bool shown = AnyText(*grid);
         SetupMessageGrid(grid);

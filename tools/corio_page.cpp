@@ -116,9 +116,7 @@ void CorioPage::SetResult(const QString& text) { result_->setText(text); }
 void CorioPage::Read(bool fromTimer) {
     const std::optional<int> row = ChosenRow(true);
     if (!row || IsTitleRow(*row)) return;
-    title_->setText(ParamTitle(*row, p_.LangIndex));
-    hint_->setPlainText(ParamHint(*row, p_.LangIndex));
-    access_->setText(Str(ParamWritable(*row) ? kStrReadWrite : kStrReadOnly));
+    Describe(*row);
 
     const int mode = p_.Worker.WorkMode.load();
     if (fromTimer && (mode == kModeOffline || !c_.OperationIdle())) return;
@@ -195,7 +193,20 @@ ParamRef CorioPage::RefOfRow(int row) const {
     return ref;
 }
 
-void CorioPage::ShowValue(const ParamRef& ref) {
+void CorioPage::Describe(int row) {
+    describedRow_ = row;
+    title_->setText(ParamTitle(row, p_.LangIndex));
+    hint_->setPlainText(ParamHint(row, p_.LangIndex));
+    access_->setText(Str(ParamWritable(row) ? kStrReadWrite : kStrReadOnly));
+}
+
+void CorioPage::ShowInLanguage() {
+    if (describedRow_) Describe(*describedRow_);
+    if (shownRow_) ShowValue(RefOfRow(*shownRow_), false);
+}
+
+void CorioPage::ShowValue(const ParamRef& ref, bool withEdit) {
+    shownRow_ = ref.Row;
     const DspValue dsp =
         ref.IsDsp() ? hooks_.DspValues()[static_cast<std::size_t>(ref.Id)] : DspValue{};
     ShownValue v;
@@ -207,6 +218,7 @@ void CorioPage::ShowValue(const ParamRef& ref) {
         return;
     }
     shown_->setText(v.Text.trimmed());
+    if (!withEdit) return;
     // The edit holds what can be typed back: a menu's number, a float in its picture.
     const bool asShown = ref.Kind == ValueKind::Float || (ref.IsDsp() && !v.Item);
     value_->setText(asShown ? v.Text.trimmed() : v.Raw);

@@ -59,6 +59,10 @@ class CorioPage : public QObject {
     // TimerCorio runs exactly while "авто-обновление" is ticked (the page is being shown).
     void FollowPollBox();
     void StopTimer() { timer_.stop(); }
+    // After a language switch: the chosen parameter's title, description and access right,
+    // and the value shown beside the edit, in the new language. Nothing is read, and the edit
+    // keeps what the user typed.
+    void ShowInLanguage();
     QTimer& Timer() { return timer_; }
 
   private:
@@ -77,7 +81,10 @@ class CorioPage : public QObject {
     std::optional<int> ChosenRow(bool choose);
     // The parameter of a row as its page shows and takes it: with the page's display format.
     ParamRef RefOfRow(int row) const;
-    void ShowValue(const ParamRef& ref);
+    // The title, description and access right of a row.
+    void Describe(int row);
+    // The value of ref beside the edit, and in the edit unless withEdit is false.
+    void ShowValue(const ParamRef& ref, bool withEdit = true);
     void Finished(const OperationOutcome& outcome);
     void Abandoned();
     void SetResult(const QString& text);
@@ -90,6 +97,8 @@ class CorioPage : public QObject {
     QElapsedTimer waited_;
     std::function<void()> whenIdle_;
     std::optional<Pending> pending_;
+    std::optional<int> describedRow_;  // the row whose texts the page shows
+    std::optional<int> shownRow_;      // the row whose value the page shows
     QListWidget* list_ = nullptr;
     QLineEdit* value_ = nullptr;
     QCheckBox* poll_ = nullptr;

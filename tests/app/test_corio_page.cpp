@@ -10,11 +10,14 @@
 #include "tests/support/window_harness.h"
 #include "tools/corio_page.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace tarvix {
 namespace {
@@ -112,6 +115,28 @@ class TestCorioPage : public QObject {
         // Read back, the page shows what the device holds.
         QVERIFY(Click("ButtonReadCorio"));
         QCOMPARE(Number(Edit()->text()), Number(typed));
+    }
+
+    void aLanguageSwitchSaysTheParameterAgainWithoutReading() {
+        const int row = ParamRowByName("SumUnit1");
+        QVERIFY(Choose(QStringLiteral("SumUnit1")));
+        QVERIFY(Click("ButtonReadCorio"));
+        const QString russian = Shown();
+        QVERIFY(StopPolling());
+        const int requests = h_->SimRequests();
+        Edit()->setText(QStringLiteral("1"));  // typed, not yet written
+        const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+
+        h_->Find<QAction>("MenuEnglish")->trigger();
+        QCOMPARE(h_->Find<QLabel>("LabelFullName")->text(), ParamTitle(row, 1));
+        QCOMPARE(h_->Find<QPlainTextEdit>("MemoContext")->toPlainText(), ParamHint(row, 1));
+        QVERIFY(!h_->Find<QLabel>("LabelAccess")->text().contains(cyrillic));
+        QVERIFY2(!Shown().isEmpty() && !Shown().contains(cyrillic), qPrintable(Shown()));
+        QCOMPARE(Edit()->text(), QStringLiteral("1"));
+        h_->Find<QAction>("MenuRussian")->trigger();
+        QCOMPARE(Shown(), russian);
+        QCOMPARE(h_->Find<QLabel>("LabelFullName")->text(), ParamTitle(row, 0));
+        QCOMPARE(h_->SimRequests(), requests);
     }
 
     void refusesWithoutWriting_data() {
