@@ -146,6 +146,9 @@ void TForm1::MenuEnglishClick(QAction* sender) {
     }
     SetStatus(0, p_.Com.PortName);
     SetStatus(3, indicatorLog_.IsOn() ? Str(kStrIndicatorLog) : QString());
+    // The stale values' tips and "no answer since" in the new language at once, not at the
+    // next freshness tick.
+    ShowFreshness();
     if (!selected) {
         p_.Log.WriteJournal(
             Str(kStrLanguageModuleUnusable).arg(QDir::toNativeSeparators(language_->ModulePath())),

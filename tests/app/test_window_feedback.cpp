@@ -128,8 +128,18 @@ class TestWindowFeedback : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(noAnswer->isVisible(), 5000);
         QVERIFY(noAnswer->text().startsWith(QStringLiteral("Нет ответа с ")));
         QCOMPARE(form_->StatusText(1), Str(kStrConnected));
+        // A language switch says both again at once, not at the next freshness tick (it
+        // shows the start page, so the indicator's field is what stays in sight).
+        w_.Find<QAction>("MenuEnglish")->trigger();
+        QVERIFY2(noAnswer->text().startsWith(QLatin1String("No answer since ")),
+                 qPrintable(noAnswer->text()));
+        QVERIFY2(field->toolTip().startsWith(QLatin1String("received ")),
+                 qPrintable(field->toolTip()));
+        w_.Find<QAction>("MenuRussian")->trigger();
+        QVERIFY(noAnswer->text().startsWith(QStringLiteral("Нет ответа с ")));
 
         QVERIFY(w_.Sim(QStringLiteral("silent off")));
+        QVERIFY(w_.Open(6));
         QTRY_VERIFY_WITH_TIMEOUT(!Grey(massFlow) && !Grey(field) && !noAnswer->isVisible(), 10000);
         QVERIFY(massFlow->toolTip().isEmpty());
         QCOMPARE(c.State(), ConnectionState::Online);
