@@ -5,6 +5,7 @@
 // pass from the opened port to the last answer, which is the benchmark's time; "x_wire" is
 // that time over the wire time, "process_ms" the whole process from start to exit (the
 // program's Qt start-up is in it, the C program has none).
+#include "bench/bench_support.h"
 #include "link/register_dump.h"
 #include "tests/support/sim_process.h"
 
@@ -18,6 +19,8 @@
 
 namespace tarvix {
 namespace {
+
+using namespace bench;
 
 constexpr int kRequestChars = 8;       // address, function, start, count, CRC
 constexpr int kAnswerOverhead = 5;     // address, function, byte count, CRC
@@ -105,9 +108,5 @@ BENCHMARK(LibmodbusDump)->Arg(9600)->UseManualTime()->Unit(benchmark::kMilliseco
 }  // namespace tarvix
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tarvix::bench::RunBenchmarks<QCoreApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // the window thread's work of one poll tick (a table row, a chart point per chart and the
 // repaint of the pages) after 86 400 samples against a fresh recording's, and the memory the
 // day's samples add. The pages are the program's own forms, shown on the offscreen platform.
+#include "bench/bench_support.h"
 #include "link/modbus_list.h"
 #include "pages/forms/page_forms.h"
 #include "session/program.h"
@@ -15,26 +16,18 @@
 
 #include <benchmark/benchmark.h>
 
-#include <ctime>
-#include <fstream>
 #include <memory>
 #include <random>
 
 namespace tarvix {
 namespace {
 
+using namespace bench;
+
 constexpr int kDay = 86400;
 
 // What a tick feeds: the table, the charts, or both as with both poll boxes ticked.
 enum Displays : int { kTable = 1, kCharts = 2, kBoth = kTable | kCharts };
-
-double ResidentMiB() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * 4096.0 / (1024.0 * 1024.0);
-}
 
 // The two pages with their controller, fed samples one second apart.
 class Recording {
@@ -96,12 +89,6 @@ class Recording {
     long n_ = 0;
 };
 
-double ThreadCpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 // A recording a day old and one just started, in the same process, ticked in turns, so that
 // what else the machine does weighs on both alike. The time is the window thread's CPU time
 // of the day-old recording's tick; fresh_us is the fresh one's, recording_MiB the resident
@@ -140,11 +127,4 @@ BENCHMARK(LiveTick)
 }  // namespace
 }  // namespace tarvix
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return tarvix::bench::RunBenchmarks<QApplication>(argc, argv); }

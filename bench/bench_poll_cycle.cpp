@@ -2,16 +2,15 @@
 // transactions one tick sends, and how long the cycle takes on a 9600-baud line (the
 // simulator paces its answers like the real line), with the reads merged into ranges and as
 // the requests come, one read each.
+#include "bench/bench_support.h"
+#include "bench/sim_line.h"
 #include "link/list_ops.h"
-#include "link/thread_com.h"
 #include "pages/catalogue.h"
 #include "pages/page_requests.h"
 #include "session/poll_requests.h"
 #include "session/program.h"
-#include "tests/support/sim_process.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -21,6 +20,8 @@
 
 namespace tarvix {
 namespace {
+
+using namespace bench;
 
 constexpr int kLineRate = 9600;
 
@@ -33,24 +34,9 @@ void BuildCycle(ModbusList& L, bool merged) {
 
 void PollCycle(benchmark::State& state) {
     const bool merged = state.range(0) != 0;
-    QTemporaryDir dir;
-    testing::SimProcess sim(7);
-    const QString rate = QString::number(kLineRate);
-    if (!sim.Start({QStringLiteral("--baud"), rate, QStringLiteral("--line-rate"), rate})) {
-        state.SkipWithError("tarvix-sim did not start");
-        return;
-    }
-    Program p(dir.path());
-    p.Com.PortName = sim.Link();
-    p.Com.SetBaudRate(kLineRate);
-    p.Com.AnsDelay = 300;
-    if (!p.Com.OpenPort()) {
-        state.SkipWithError("the simulator's line did not open");
-        return;
-    }
-    p.Worker.WorkMode = kModeOnline;
-    ThreadCom worker(*p.Lists, p.Com, p.Worker);
-    worker.Begin();
+    SimLineWorker line;
+    if (!line.Start(state, kLineRate, 300)) return;
+    Program& p = line.P();
     ModbusList& L = p.Lists->PollList;
     int entries = 0;
     for (auto _ : state) {
@@ -58,8 +44,7 @@ void PollCycle(benchmark::State& state) {
         BuildCycle(L, merged);
         entries = L.Len;
         const auto start = std::chrono::steady_clock::now();
-        L.Launch();
-        while (!L.Idle()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        RunList(L);
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         if (L.Skipped != 0) state.SkipWithError("entries went unanswered");
@@ -78,9 +63,5 @@ BENCHMARK(PollCycle)
 }  // namespace tarvix
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tarvix::bench::RunBenchmarks<QCoreApplication>(argc, argv);
 }

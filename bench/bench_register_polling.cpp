@@ -3,6 +3,7 @@
 // file's line and the page drawn again) after 100 000 rows against a recording of 2 000, and
 // the memory the rows add. The page is the program's own form on the offscreen platform.
 #include "base/date_time.h"
+#include "bench/bench_support.h"
 #include "link/modbus_list.h"
 #include "model/param_table.h"
 #include "pages/forms/page_forms.h"
@@ -20,28 +21,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include <ctime>
-#include <fstream>
 #include <memory>
 
 namespace tarvix {
 namespace {
 
+using namespace bench;
+
 constexpr int kLong = 100000;
-
-double ResidentMiB() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * 4096.0 / (1024.0 * 1024.0);
-}
-
-double ThreadCpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 
 class Recording {
   public:
@@ -139,11 +126,4 @@ BENCHMARK(PollingTick)
 }  // namespace
 }  // namespace tarvix
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return tarvix::bench::RunBenchmarks<QApplication>(argc, argv); }

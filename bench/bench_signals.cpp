@@ -3,13 +3,12 @@
 // against the simulator pacing its answers like a 115200-baud line; next to it the wire time
 // of the same frames (8N1 characters plus the 3.5-character silence before each frame).
 // "x_wire" is the measured time over the wire time.
+#include "bench/bench_support.h"
+#include "bench/sim_line.h"
 #include "link/signal_memory.h"
-#include "link/thread_com.h"
 #include "session/program.h"
-#include "tests/support/sim_process.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -18,6 +17,8 @@
 
 namespace tarvix {
 namespace {
+
+using namespace bench;
 
 constexpr int kLineRate = 115200;
 constexpr int kRequestChars = 6 + kSignalBlockRequestBytes;  // address, 0xAC, sub, length, CRC
@@ -30,29 +31,10 @@ double WireSeconds() {
            kBitsPerChar / kLineRate;
 }
 
-void RunList(ModbusList& L) {
-    L.Launch();
-    while (!L.Idle()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-}
-
 void SignalTransfer(benchmark::State& state) {
-    QTemporaryDir dir;
-    testing::SimProcess sim(7);
-    const QString rate = QString::number(kLineRate);
-    if (!sim.Start({QStringLiteral("--baud"), rate, QStringLiteral("--line-rate"), rate})) {
-        state.SkipWithError("tarvix-sim did not start");
-        return;
-    }
-    Program p(dir.path());
-    p.Com.PortName = sim.Link();
-    p.Com.SetBaudRate(kLineRate);
-    if (!p.Com.OpenPort()) {
-        state.SkipWithError("the simulator's line did not open");
-        return;
-    }
-    p.Worker.WorkMode = kModeOnline;
-    ThreadCom worker(*p.Lists, p.Com, p.Worker);
-    worker.Begin();
+    SimLineWorker line;
+    if (!line.Start(state, kLineRate)) return;
+    Program& p = line.P();
     ModbusList& L = p.Lists->OpList;
     // A recording first: the memory holds nothing to read before one has finished.
     p.Lists->ResetList(L);
@@ -87,9 +69,5 @@ BENCHMARK(SignalTransfer)->UseManualTime()->Unit(benchmark::kMillisecond)->Itera
 }  // namespace tarvix
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tarvix::bench::RunBenchmarks<QCoreApplication>(argc, argv);
 }
